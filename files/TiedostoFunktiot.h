@@ -1,0 +1,98 @@
+// Readers of the game's content files and the safe writer of its saved files.
+//
+// Paths are written as the data files and the game write them, with a backslash
+// ("Tiedostot\Muu Data\Setup.sav"); AvaaTiedosto and JarjestelmanPolku map them to
+// this platform's separator, and nothing else in the game touches separators.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+struct TEKSTUURI;
+struct MALLI3D;
+
+// Longest path and load-list field the game keeps (characters, without the NUL).
+enum { POLUN_PITUUS = 511 };
+
+// The path with this platform's separator, into `ulos` (cut to fit `koko`).
+void JarjestelmanPolku(const char* polku, char* ulos, size_t koko);
+// fopen of a game path.
+FILE* AvaaTiedosto(const char* polku, const char* tila);
+
+// Reads one character as a text-mode stream gives it: a carriage return right
+// before a line feed is dropped, so files saved on any platform read the same.
+// EOF at the end.
+int LueTekstiMerkki(FILE* f);
+
+// Writes the bytes to `polku` so that the old file is replaced only by a complete
+// new one: a temporary file in the same folder, every write checked, flushed and
+// synced, then renamed over the old. On any failure the old file is untouched
+// and false is returned.
+bool TallennaTurvallisesti(const char* polku, const void* tavut, size_t maara);
+
+// ---- Load list and font widths --------------------------------------------
+
+// Reads the whole text file (at most 99998 characters, up to a byte 0xFF) into a
+// new buffer of 99999 characters, NUL-terminated. False, and `teksti` untouched,
+// when the file cannot be opened. The caller owns the buffer (delete[]).
+bool LataaLista(const char* polku, char*& teksti);
+
+// Reads 257 integer lines (line 1 the font sheet's side, then the widths of glyphs
+// 0..255) as atoi reads them; missing lines give 0. False, and the array untouched,
+// when the file cannot be opened.
+bool LataaFontinLeveydet(const char* polku, int* leveydet);
+
+// The entries of one section of the load list.
+struct LISTAN_OSIO {
+    int Maara = 0;              // entries
+    char** Tiedostot = nullptr; // file names, owned
+    char** Nimet = nullptr;     // names (two-field sections), owned; nullptr otherwise
+
+    // Releases the lists. With `nimetKin` false the names are left alone, for
+    // tables that have taken them over.
+    void Vapauta(bool nimetKin);
+};
+
+// The section procedure on a text already in memory: finds the first `avain`,
+// counts the '>' up to the next '#', then reads that many entries (file name '='
+// name ';' when `kaksiKenttaa`, else file name ';'). Every entry of the result is
+// a string (empty where the text held no well-formed entry); nothing is read past
+// the text.
+void LueListanOsio(const char* teksti, const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio);
+// The same from "Tiedostot\LatausLista.txt"; no entries when the list cannot be read.
+void LataaListanOsio(const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio);
+
+// ---- Images and models ----------------------------------------------------
+
+// Decodes a 24- or 32-bit true-colour TGA (types 2 and 10) into the texture's
+// pixel fields as RGB(A), rows in file order. False, texture unchanged, when the
+// file cannot be opened or is of a refused kind.
+bool LataaTGA(const char* polku, TEKSTUURI& t);
+bool LueTGA(FILE* f, TEKSTUURI& t);
+
+// Reads a 3DS mesh into the model's flat triangle list. False, model unchanged,
+// when the file cannot be opened.
+bool Lataa3DS(const char* polku, MALLI3D& m);
+bool Lue3DS(FILE* f, MALLI3D& m);
+
+// ---- Keyword files (object and plane files) -------------------------------
+
+// Steps through "#KEY;" entries and their "> value" lines the way the object and
+// plane files are written. Any read that runs out of file or past its length
+// limit leaves the reader failed, and a failed reader reads nothing more.
+struct AVAINLUKIJA {
+    FILE* f = nullptr;
+    bool Virhe = false; // failed: reads nothing more
+    bool Loppu = false; // the last read ended at the end of the file (what it read counts)
+
+    // Skips up to and including the next '#', at most `enintaan` characters.
+    void OhitaMerkkiin(char merkki, int enintaan);
+    // Reads up to `erotin` (consumed, not stored) into `ulos` of `koko` bytes.
+    // Fails at the end of the file or when koko - 1 characters come without it.
+    void LueErottimeen(char* ulos, int koko, char erotin);
+    // Next keyword: skip to '#', read to ';'. False when the reader has failed.
+    bool LueAvain(char avain[99]);
+    // Value of a keyword: skip to '>' (at most 99), read the rest of the line,
+    // cut at the first ';'. False when the reader has failed.
+    bool LueArvo(char arvo[99]);
+};

@@ -1,0 +1,37 @@
+// The paper plane: its file data, flight state, controls and drawn body, and the
+// one-step flight model that gives the game its feel.
+#pragma once
+
+#include "bubbles/BonusFunktiot.h"
+#include "flight/FysiikkaMoottori.h"
+#include "graphics/ObjektiFunktiot.h"
+
+struct PAPERPLANE {
+    char name[NIMEN_PITUUS + 1] = {}; // key "PP"
+    double mass = 0;                  // key "MASSA"; read by no flight code
+    double massDistribution = 0;      // turn control, degrees; clamped to +-90, decays 2.5 %/step
+    double wingArea = 0;              // straightening flag: exactly 1.0 levels the wings fast
+    double aerodynamics = 0;          // key "AERODYNAAMISUUS"; read by no flight code
+    double push = 0;                  // one-shot push along the nose, world units per step
+    VEKTORI acceleration;             // thrust + drag + gravity of the last step
+    VEKTORI velocity;                 // world units per step
+    double elevonA = 0;               // flap control, degrees; clamped to +-90, decays 4 %/step
+    double elevonB = 0;               // second flap: the sum pitches, the difference rolls
+    OBJEKTI body;                     // position, orientation (right, up, forward), scale 0.3
+
+    // Reads a plane file (keys PP, 3D_MALLI, TEKSTUURI, MASSA, MASSAJAKAUMA,
+    // SIIPIALA, AERODYNAAMISUUS, END_OF_FILE) and sets the flight start state.
+    void Alusta(const char* polku);
+
+    // One physics step.
+    //   state in/out: push (consumed), acceleration, velocity, body position and
+    //                 orientation, massDistribution, elevonA, elevonB
+    //   command in:   massDistribution, elevonA, elevonB, wingArea, push
+    //   world in:     gravity and drag of `maailma`
+    //   bonus in/out: speedBoost, added to the speed and set to 0
+    void PaivitaFysiikka(MAAILMA maailma, BONUS& bonus);
+};
+
+// Reads every plane of the load list's "PAPERPLANE" section, in list order, from
+// "Tiedostot\PP\". The caller owns the array (delete[]).
+void LataaPPt(PAPERPLANE*& koneet, int& maara);

@@ -1,0 +1,90 @@
+// Vectors, positions, orientations and orientation matrices of the world.
+//
+// World space: y is up, the ground is y = 0, lengths are world units.
+// Every angle that crosses an interface is in degrees; the conversions use
+// pi = 3.14159265 (and 2 pi = 6.2831853), which the game's feel depends on.
+#pragma once
+
+// Heading, pitch and roll in degrees. Only the angle conversions of VEKTORI read it.
+struct ASENTO {
+    double heading = 0; // degrees in the horizontal plane
+    double pitch = 0;   // degrees above the horizontal plane
+    double roll = 0;    // degrees; carried along, read by no conversion
+};
+
+// A direction, velocity, force or acceleration.
+struct VEKTORI {
+    double x = 0, y = 0, z = 0;
+
+    void NollaVektoriksi();
+    void Aseta(double x, double y, double z);
+    void Lisaa(VEKTORI b);
+    void KerroLuvulla(double k);
+    double AnnaPituus() const;
+    // Unit length; a zero vector stays zero.
+    void Versoriksi();
+    // Scales to length L (negative reverses); a zero vector stays zero.
+    void AsetaPituus(double L);
+
+    // Direction from angles, heading measured from +z toward +x, pitch up.
+    // The Vektoriksi forms keep the current length, the Versoriksi forms give length 1.
+    void AsentoVektoriksi(ASENTO a);
+    void AsentoVersoriksi(ASENTO a);
+    void KulmatVektoriksi(double heading, double pitch);
+    void KulmatVersoriksi(double heading, double pitch);
+
+    // Angles of the direction, heading measured from +x (0 along +x, 90 along +z).
+    // Asennoksi guards the near-vertical case (heading 0); roll is left as it was.
+    void Asennoksi(ASENTO& ulos);
+    void Kulmiksi(double& heading, double& pitch);
+
+    // Turns the vector by the angles of d, with one heading convention (from +z
+    // toward +x) on both ways, so that a turn by zero angles leaves it as it was.
+    void Kaanna(ASENTO d);
+};
+
+// A point in the world.
+struct SIJAINTI {
+    double x = 0, y = 0, z = 0;
+    void Aseta(double x, double y, double z);
+};
+
+// Orientation matrix: element (r, c) is m[4r + c]. Rows 0, 1, 2 are the object's
+// right, up and forward vectors. The 16 numbers go to glMultMatrixd as stored,
+// so a model's +X, +Y, +Z follow right, up, forward.
+struct MATRIISI4X4 {
+    double m[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+    void Yksikoksi(); // back to the identity
+    // 3x3 block = a x b (3x3 blocks); a or b may be this matrix's own array.
+    void KerroMatriisi(const double* a, const double* b);
+    // M = R x M: the object turns about its own axes by deg degrees.
+    void PyoritaX(double deg);
+    void PyoritaY(double deg);
+    void PyoritaZ(double deg);
+    void PyoritaV(double deg, VEKTORI akseli); // axis used as passed, not normalised
+    VEKTORI OikealleV() const;
+    VEKTORI YlosV() const;
+    VEKTORI EteenV() const;
+    void AsetaOikealleV(VEKTORI v);
+    void AsetaYlosV(VEKTORI v);
+    void AsetaEteenV(VEKTORI v);
+    void Aseta(const double* p);
+};
+
+double Pistetulo(VEKTORI a, VEKTORI b);
+VEKTORI Vektoritulo(VEKTORI a, VEKTORI b);
+// 50 x the distance between the two unit vectors: 0 same, ~70.7 perpendicular, 100 opposite.
+double VektorienEriavyys(VEKTORI a, VEKTORI b);
+double Etaisyys(SIJAINTI a, SIJAINTI b);
+void AsteistaRadiaaniksi(double& d);
+void RadiaanistaAsteiksi(double& r);
+// 1 when strictly inside the rectangle, 0 on or outside its edges.
+int OnkoSisalla(double x, double y, double x0, double y0, double leveys, double korkeus);
+
+// Re-orthonormalises rows 0..2: right keeps its direction, forward = right x up,
+// up = forward x right.
+void OrthonormalizeMatrix(double* m);
+void CrossProduct3f(double* ulos, const double* a, const double* b);
+// Divides by the length rounded to single precision (the game's matrices depend on it).
+void NormalizeVector3f(double* v);

@@ -1,0 +1,169 @@
+#include "foundation/PerusFunktiot.h"
+
+#include <GL/glew.h>
+#include <GL/glu.h>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+void AlustaOGLjaSDL(Uint16 leveys, Uint16 korkeus, int liput, const char* otsikko) {
+    AlustaSDL(leveys, korkeus, liput, otsikko);
+    AlustaOpenGL(leveys, korkeus);
+    glewInit();
+}
+
+void AlustaSDL(Uint16 leveys, Uint16 korkeus, int liput, const char* otsikko) {
+    SDL_Init(SDL_INIT_VIDEO);
+    SDL_SetVideoMode(leveys, korkeus, 0, (Uint32)liput);
+    SDL_WM_SetCaption(otsikko, "");
+    // The game draws its own pointer; with the system cursor hidden and the input
+    // grabbed, SDL keeps reporting relative motion at the window's edges, which
+    // the mouse steering of a flight needs.
+    SDL_ShowCursor(SDL_DISABLE);
+    SDL_WM_GrabInput(SDL_GRAB_ON);
+    SDL_Init(SDL_INIT_AUDIO);
+    Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096);
+    Mix_AllocateChannels(100);
+}
+
+void AlustaOpenGL(Uint16 leveys, Uint16 korkeus) {
+    glViewport(0, 0, leveys, korkeus);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glClearDepth(1.0);
+    glEnable(GL_CULL_FACE);
+    glMatrixMode(GL_PROJECTION);
+    gluPerspective(70.0, (double)leveys / (double)korkeus, 1.0, 1000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_TEXTURE_2D);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+int Sattuma(int a, int b) {
+    // The 15-bit range of the generator is part of the game: a range wider than
+    // 32768 values only ever reaches a + 32767. The sum is taken in 64 bits so that
+    // no range can overflow.
+    long long leveys = (long long)b - (long long)a + 1;
+    if (leveys <= 0) return a;
+    long long r = rand() & 0x7FFF;
+    return (int)((long long)a + r % leveys);
+}
+
+char* LukuSanaksi(int n) {
+    static char teksti[16];
+    snprintf(teksti, sizeof teksti, "%d", n);
+    return teksti;
+}
+
+namespace {
+
+// Drops trailing zeros of a decimal fraction, and the point when nothing is left.
+void PoistaLoppunollat(char* s) {
+    char* piste = strchr(s, '.');
+    if (!piste) return;
+    char* loppu = s + strlen(s) - 1;
+    while (loppu > piste && *loppu == '0') *loppu-- = '\0';
+    if (loppu == piste) *piste = '\0';
+}
+
+// x rounded to `numerot` significant digits, in plain decimal notation.
+void Merkitsevat(double x, int numerot, char* ulos, int koko) {
+    char e[64];
+    snprintf(e, sizeof e, "%.*e", numerot - 1, x);
+    // e is "[-]d.ddde[+-]XX": take the sign, the digits and the exponent.
+    const char* p = e;
+    bool negatiivinen = (*p == '-');
+    if (negatiivinen) p++;
+    char numerorivi[40];
+    int n = 0;
+    for (; *p && *p != 'e'; p++)
+        if (*p >= '0' && *p <= '9' && n < 39) numerorivi[n++] = *p;
+    numerorivi[n] = '\0';
+    int eksponentti = (*p == 'e') ? atoi(p + 1) : 0;
+
+    char tulos[96];
+    int t = 0;
+    if (negatiivinen) tulos[t++] = '-';
+    if (eksponentti >= 0) {
+        for (int i = 0; i <= eksponentti && t < 90; i++) tulos[t++] = i < n ? numerorivi[i] : '0';
+        if (eksponentti + 1 < n) {
+            tulos[t++] = '.';
+            for (int i = eksponentti + 1; i < n && t < 94; i++) tulos[t++] = numerorivi[i];
+        }
+    } else {
+        tulos[t++] = '0';
+        tulos[t++] = '.';
+        for (int i = 0; i < -eksponentti - 1 && t < 60; i++) tulos[t++] = '0';
+        for (int i = 0; i < n && t < 94; i++) tulos[t++] = numerorivi[i];
+    }
+    tulos[t] = '\0';
+    PoistaLoppunollat(tulos);
+    snprintf(ulos, koko, "%s", tulos);
+}
+
+} // namespace
+
+void LukuSanaksi(double x, int desimaalit, char* ulos, int koko) {
+    if (desimaalit < 0) desimaalit = 0;
+    if (desimaalit > 15) desimaalit = 15;
+    if (!std::isfinite(x) || x == 0.0) {
+        snprintf(ulos, koko, "0");
+        return;
+    }
+    double a = std::fabs(x);
+    int k = -2;
+    for (int i = -1; i <= 19; i++) {
+        if (std::pow(10.0, i) <= a && a < std::pow(10.0, i + 1)) {
+            k = i;
+            break;
+        }
+    }
+    if (k == -2 && a < 0.1) {
+        // Smaller than the significant-digit rule covers: the same number of
+        // decimals in fixed notation, so a value near zero reads "0" or "0.05".
+        char t[64];
+        snprintf(t, sizeof t, "%.*f", desimaalit, x);
+        PoistaLoppunollat(t);
+        snprintf(ulos, koko, "%s", strcmp(t, "-0") == 0 ? "0" : t);
+        return;
+    }
+    if (k == -2) {
+        // 10^20 and beyond: exponent form with as many digits as the decimals ask.
+        char t[64];
+        snprintf(t, sizeof t, "%.*e", desimaalit, x);
+        char* e = strchr(t, 'e');
+        char eksponentti[16];
+        snprintf(eksponentti, sizeof eksponentti, "%s", e);
+        *e = '\0';
+        PoistaLoppunollat(t);
+        snprintf(ulos, koko, "%s%s", t, eksponentti);
+        return;
+    }
+    int numerot = desimaalit + k + 1;
+    if (numerot > 17) numerot = 17;
+    Merkitsevat(x, numerot, ulos, koko);
+}
+
+char* LukuSanaksi(double x, int desimaalit) {
+    static char teksti[64];
+    LukuSanaksi(x, desimaalit, teksti, sizeof teksti);
+    return teksti;
+}
+
+void PyyhiLoppu(char* teksti, char c) {
+    char* p = strchr(teksti, c);
+    if (p && c != '\0') *p = '\0';
+}
+
+int SoitaAani(Mix_Chunk* aani, int voimakkuus) {
+    if (!aani) return -1;
+    int kanava = Mix_PlayChannelTimed(-1, aani, 0, -1);
+    // A failed play must not reach Mix_Volume(-1, ...), which sets every channel.
+    if (kanava >= 0 && voimakkuus >= 0) Mix_Volume(kanava, voimakkuus);
+    return kanava;
+}

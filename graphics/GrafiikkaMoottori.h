@@ -1,0 +1,80 @@
+// The renderer: asset tables, per-frame draw buffers, cameras and text output.
+//
+// Within a frame the game adds objects (LisaaObjekti) and text (TulostaTeksti),
+// may move the active camera (Kamera()), and then calls Paivita, which draws the
+// objects, then the images and the pointer, presents the frame and empties both
+// buffers.
+#pragma once
+
+#include "foundation/SyottolaiteFunktiot.h"
+#include "graphics/2DGrafiikkaFunktiot.h"
+#include "graphics/KameraFunktiot.h"
+#include "graphics/Malli3DFunktiot.h"
+#include "graphics/ObjektiFunktiot.h"
+#include "graphics/TekstiFunktiot.h"
+#include "graphics/TekstuuriFunktiot.h"
+
+// Capacities of the draw buffers per frame; what does not fit is dropped.
+enum { OBJEKTIPUSKURI = 2000, KUVAPUSKURI = 10000 };
+
+struct GRAFIIKKA {
+    Uint32 MallienMaara = 0;
+    MALLI3D* Mallit = nullptr; // load-list order
+    Uint32 TekstuurienMaara = 0;
+    TEKSTUURI* Tekstuurit = nullptr; // load-list order
+    Uint32 ObjektienMaara = 0;
+    OBJEKTI** Objektit = nullptr; // caller-owned objects, valid until Paivita returns
+    Uint32 KuvienMaara = 0;
+    KUVA* Kuvat = nullptr; // copies
+    Uint32 KameroidenMaara = 0;
+    KAMERA* Kamerat = nullptr;
+    Uint32 KytkettyKamera = 0;
+    Sint32 IkkunanLeveys = 0, IkkunanKorkeus = 0; // pixels; only for the aspect ratio
+    Uint32 FonttienMaara = 0;
+    FONTTI* Fontit = nullptr;
+    KUVA Osoitin; // the pointer image
+    bool OsoitinNakyvissa = true;
+
+    // Loads models, textures and the font named by the load list, makes the
+    // buffers, the default camera and the pointer image. Needs an OpenGL context.
+    void Alusta(int leveys, int korkeus);
+    // The buffers and the default camera only (no OpenGL): what Alusta does besides
+    // loading, for code that lays out and queues without drawing.
+    void AlustaPuskurit();
+    // Draws one frame and empties both buffers. `ms` is the last frame's duration
+    // for turbo pacing (0 turns pacing off); the text argument is not used.
+    void Paivita(const char* teksti, double x, double y, double ms);
+    void NaytaOsoitin() { OsoitinNakyvissa = true; }
+    void PiilotaOsoitin() { OsoitinNakyvissa = false; }
+    void Vapauta(); // at shutdown
+
+    // Objects
+    void LisaaObjekti(OBJEKTI& o);
+    void TyhjennaObjektiPuskuri() { ObjektienMaara = 0; }
+
+    // Images
+    void LisaaKuva(KUVA& k, double x, double y, double koko, VARI vari);
+    void PoistaKuva();
+    void TyhjennaKuvaPuskuri() { KuvienMaara = 0; }
+
+    // Cameras
+    void LisaaKamera(const KAMERA& k);
+    void KytkeKamera(Uint32 indeksi);
+    KAMERA& Kamera();
+    KAMERA& Kamera(Uint32 indeksi);
+
+    // Text
+    void AlustaFontit();
+    FONTTI* Fontti() { return Fontit; }
+    void TulostaTeksti(TEKSTI& t, double x, double y, HIIRI hiiri, KESKITYSTAPA tapa, int fontti,
+                       double koko);
+    void TulostaTeksti(TEKSTI& t, double x, double y, KESKITYSTAPA tapa, int fontti, double koko);
+
+    // Asset tables
+    void AlustaTekstuuriPuskuri();
+    void AlustaMalli3DPuskuri();
+    // Name lookups: the last texture of that name wins, the first model wins.
+    // EI_INDEKSIA when nothing matches.
+    Uint32 EtsiTekstuuri(const char* nimi) const;
+    Uint32 EtsiMalli(const char* nimi) const;
+};

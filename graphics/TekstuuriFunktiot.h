@@ -1,0 +1,24 @@
+// Textures: every image the game draws, uploaded once with its mipmaps.
+#pragma once
+
+#include <GL/glew.h>
+#include <SDL_types.h>
+
+struct TEKSTUURI {
+    char* Nimi = nullptr;              // name from the load list, owned
+    GLuint Tunnus = 0;                 // OpenGL texture name
+    unsigned char* Pikselit = nullptr; // decoded RGB(A) rows; null after the upload
+    Uint16 Leveys = 0;                 // pixels
+    Uint16 Korkeus = 0;                // pixels
+    Uint8 TavuaPikselia = 0;           // 3 or 4
+    GLenum Muoto = 0;                  // GL_RGB or GL_RGBA
+
+    // Decodes the TGA at `polku`, takes over `nimi`, uploads with mipmaps and
+    // releases the pixels. A file that is missing or refused gets a small
+    // checkerboard, so that it shows as missing rather than as garbage.
+    void Alusta(const char* polku, char* nimi);
+    void Vapauta();
+};
+
+// Fills the texture's pixels with the placeholder checkerboard (8 x 8, RGB).
+void TeeKorvikeKuva(TEKSTUURI& t);

@@ -1,0 +1,57 @@
+#include "shell/Asetukset.h"
+
+#include "files/TiedostoFunktiot.h"
+
+const RESOLUUTIO RESOLUUTIOT[6] = {
+    {"640 x 480", 640, 480},   {"800 x 600", 800, 600},     {"1024 x 768", 1024, 768},
+    {"1280 x 800", 1280, 800}, {"1280 x 1024", 1280, 1024}, {"1600 x 1200", 1600, 1200},
+};
+
+const char PELITYYPIT[PELITYYPPEJA][64] = {
+    "Survivor",
+    "Bubble race - Anach",
+    "Bubble race - Brandir",
+    "Bubble race - Ceorl",
+    "Bubble race - Dr\xFA"
+    "ath",
+    "Bubble race - Elenw\xEB",
+    "Bubble race - Finduilas",
+};
+
+const char* const ASETUSTIEDOSTO = "Tiedostot\\Muu Data\\Setup.sav";
+
+void ASETUKSET::Tavuiksi(Uint8 ulos[ASETUSTIEDOSTON_KOKO]) const {
+    Uint32 r = (Uint32)resoluutio;
+    Uint8 ri[4] = {(Uint8)r, (Uint8)(r >> 8), (Uint8)(r >> 16), (Uint8)(r >> 24)};
+    const Uint8 tavut[ASETUSTIEDOSTON_KOKO] = {ri[0],      ri[1],      ri[2], ri[3],
+                                               kokoNaytto, ri[0],      ri[1], ri[2],
+                                               varattu,    kokoNaytto, ri[0], ri[1]};
+    for (int i = 0; i < ASETUSTIEDOSTON_KOKO; i++) ulos[i] = tavut[i];
+}
+
+void ASETUKSET::Tavuista(const Uint8* tavut, size_t n) {
+    if (n >= 4) {
+        Sint32 r = (Sint32)((Uint32)tavut[0] | (Uint32)tavut[1] << 8 | (Uint32)tavut[2] << 16 |
+                            (Uint32)tavut[3] << 24);
+        if (r >= 0 && r < 6) resoluutio = r;
+    }
+    if (n >= 5) kokoNaytto = tavut[4] ? 1 : 0;
+    if (n >= 9) varattu = tavut[8];
+}
+
+bool LataaAsetukset(const char* polku, ASETUKSET& a) {
+    a = ASETUKSET{};
+    FILE* f = AvaaTiedosto(polku, "rb");
+    if (!f) return false;
+    Uint8 tavut[ASETUSTIEDOSTON_KOKO];
+    size_t n = fread(tavut, 1, sizeof tavut, f);
+    fclose(f);
+    a.Tavuista(tavut, n);
+    return true;
+}
+
+bool TallennaAsetukset(const char* polku, const ASETUKSET& a) {
+    Uint8 tavut[ASETUSTIEDOSTON_KOKO];
+    a.Tavuiksi(tavut);
+    return TallennaTurvallisesti(polku, tavut, sizeof tavut);
+}

@@ -1,0 +1,197 @@
+#include "foundation/MatikkaFunktiot.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+void OdotaVektori(VEKTORI v, double x, double y, double z, double tarkkuus = 1e-9) {
+    EXPECT_NEAR(v.x, x, tarkkuus);
+    EXPECT_NEAR(v.y, y, tarkkuus);
+    EXPECT_NEAR(v.z, z, tarkkuus);
+}
+
+} // namespace
+
+TEST(Vektori, ZeroVectorStaysExactlyZero) {
+    VEKTORI v;
+    v.Versoriksi();
+    v.AsetaPituus(5);
+    EXPECT_EQ(v.x, 0.0);
+    EXPECT_EQ(v.y, 0.0);
+    EXPECT_EQ(v.z, 0.0);
+    double raaka[3] = {0, 0, 0};
+    NormalizeVector3f(raaka);
+    EXPECT_EQ(raaka[0], 0.0);
+    EXPECT_EQ(raaka[1], 0.0);
+    EXPECT_EQ(raaka[2], 0.0);
+}
+
+TEST(Vektori, SetLengthScalesAndReverses) {
+    VEKTORI v{3, 4, 0};
+    v.AsetaPituus(0);
+    OdotaVektori(v, 0, 0, 0);
+    VEKTORI w{1, 0, 0};
+    w.AsetaPituus(-2);
+    OdotaVektori(w, -2, 0, 0);
+    VEKTORI u{0, 3, 4};
+    u.AsetaPituus(10);
+    OdotaVektori(u, 0, 6, 8);
+}
+
+TEST(Vektori, DifferenceOfDirections) {
+    EXPECT_NEAR(VektorienEriavyys({2, 0, 0}, {5, 0, 0}), 0.0, 1e-12);
+    EXPECT_NEAR(VektorienEriavyys({1, 0, 0}, {0, 1, 0}), 50.0 * std::sqrt(2.0), 1e-9);
+    EXPECT_NEAR(VektorienEriavyys({1, 0, 0}, {-3, 0, 0}), 100.0, 1e-9);
+    EXPECT_NEAR(VektorienEriavyys({0, 0, 0}, {1, 0, 0}), 50.0, 1e-9);
+}
+
+TEST(Vektori, DotAndCrossProducts) {
+    EXPECT_DOUBLE_EQ(Pistetulo({1, 2, 3}, {4, -5, 6}), 12.0);
+    OdotaVektori(Vektoritulo({1, 0, 0}, {0, 1, 0}), 0, 0, 1);
+    OdotaVektori(Vektoritulo({0, 1, 0}, {0, 0, 1}), 1, 0, 0);
+}
+
+TEST(Kulmat, ConversionsUseTheShortenedPi) {
+    double d = 180;
+    AsteistaRadiaaniksi(d);
+    EXPECT_DOUBLE_EQ(d, 3.14159265);
+    RadiaanistaAsteiksi(d);
+    EXPECT_NEAR(d, 180.0, 1e-6);
+    double r = 3.14159265;
+    RadiaanistaAsteiksi(r);
+    EXPECT_DOUBLE_EQ(r, 3.14159265 / 6.2831853 * 360.0);
+}
+
+TEST(Kulmat, DirectionFromAnglesAndBack) {
+    VEKTORI v;
+    v.KulmatVersoriksi(90, 0); // heading 90 points along +x
+    OdotaVektori(v, 1, 0, 0, 1e-6);
+    v.Aseta(0, 0, 2);
+    v.KulmatVektoriksi(0, 90); // keeps its length, points up
+    OdotaVektori(v, 0, 2, 0, 1e-6);
+
+    ASENTO a;
+    a.roll = 7;
+    VEKTORI ylos{0, 1, 0};
+    ylos.Asennoksi(a);
+    EXPECT_NEAR(a.pitch, 90, 1e-6);
+    EXPECT_EQ(a.heading, 0);
+    EXPECT_EQ(a.roll, 7); // untouched
+
+    VEKTORI taakse{0, 0, -1};
+    taakse.Asennoksi(a);
+    EXPECT_NEAR(a.pitch, 0, 1e-6);
+    EXPECT_NEAR(a.heading, -90, 1e-6);
+    OdotaVektori(taakse, 0, 0, -1);
+
+    VEKTORI nolla;
+    nolla.Asennoksi(a);
+    EXPECT_NEAR(a.pitch, 0, 1e-6);
+    EXPECT_NEAR(a.heading, 90, 1e-6);
+    OdotaVektori(nolla, 0, 0, 0);
+}
+
+TEST(Kulmat, TurnByZeroKeepsTheVector) {
+    VEKTORI v{1, 0, 0};
+    v.Kaanna(ASENTO{});
+    OdotaVektori(v, 1, 0, 0, 1e-6);
+    v.Kaanna(ASENTO{-90, 0, 0}); // from +x a quarter turn back to +z
+    OdotaVektori(v, 0, 0, 1, 1e-6);
+}
+
+TEST(Matriisi, RotationsTurnAboutOwnAxes) {
+    MATRIISI4X4 y;
+    y.PyoritaY(90);
+    OdotaVektori(y.OikealleV(), 0, 0, 1, 1e-8);
+    OdotaVektori(y.YlosV(), 0, 1, 0, 1e-8);
+    OdotaVektori(y.EteenV(), -1, 0, 0, 1e-8);
+
+    MATRIISI4X4 x;
+    x.PyoritaX(90);
+    OdotaVektori(x.YlosV(), 0, 0, -1, 1e-8);
+    OdotaVektori(x.EteenV(), 0, 1, 0, 1e-8);
+
+    MATRIISI4X4 z;
+    z.PyoritaZ(90);
+    OdotaVektori(z.OikealleV(), 0, -1, 0, 1e-8);
+    OdotaVektori(z.YlosV(), 1, 0, 0, 1e-8);
+}
+
+TEST(Matriisi, FourQuarterTurnsReturnTheIdentity) {
+    MATRIISI4X4 m;
+    for (int i = 0; i < 4; i++) m.PyoritaX(90);
+    MATRIISI4X4 yksikko;
+    for (int i = 0; i < 16; i++) EXPECT_NEAR(m.m[i], yksikko.m[i], 1e-8) << i;
+}
+
+TEST(Matriisi, RotationsOnlyTouchTheThreeByThreeBlock) {
+    MATRIISI4X4 m;
+    m.PyoritaX(30);
+    m.PyoritaY(40);
+    m.PyoritaZ(50);
+    m.PyoritaV(20, VEKTORI{0, 1, 0});
+    EXPECT_EQ(m.m[3], 0);
+    EXPECT_EQ(m.m[7], 0);
+    EXPECT_EQ(m.m[11], 0);
+    EXPECT_EQ(m.m[12], 0);
+    EXPECT_EQ(m.m[13], 0);
+    EXPECT_EQ(m.m[14], 0);
+    EXPECT_EQ(m.m[15], 1);
+}
+
+TEST(Matriisi, AxisRotationAboutYMatchesPyoritaY) {
+    MATRIISI4X4 a, b;
+    a.PyoritaY(33);
+    b.PyoritaV(33, VEKTORI{0, 1, 0});
+    for (int i = 0; i < 16; i++) EXPECT_NEAR(a.m[i], b.m[i], 1e-12);
+}
+
+TEST(Matriisi, ProductMayReadItsOwnArray) {
+    MATRIISI4X4 m;
+    m.PyoritaZ(90);
+    MATRIISI4X4 odotus = m;
+    odotus.PyoritaZ(90);
+    m.KerroMatriisi(m.m, m.m); // the square, from the operands as they were
+    for (int i = 0; i < 16; i++) EXPECT_NEAR(m.m[i], odotus.m[i], 1e-12);
+}
+
+TEST(Matriisi, OrthonormalizeKeepsRightAndRebuildsTheRest) {
+    MATRIISI4X4 m;
+    m.AsetaOikealleV({2, 0, 0});
+    m.AsetaYlosV({0.1, 1, 0});
+    m.AsetaEteenV({5, 5, 5});
+    OrthonormalizeMatrix(m.m);
+    OdotaVektori(m.OikealleV(), 1, 0, 0, 1e-12);
+    OdotaVektori(m.EteenV(), 0, 0, 1, 1e-7);
+    OdotaVektori(m.YlosV(), 0, 1, 0, 1e-7);
+}
+
+TEST(Matriisi, NormalizeDividesBySinglePrecisionLength) {
+    double v[3] = {1, 1, 0};
+    NormalizeVector3f(v);
+    float pituus = (float)std::sqrt(2.0);
+    EXPECT_EQ(v[0], 1.0 / (double)pituus);
+    EXPECT_NE(v[0], 1.0 / std::sqrt(2.0));
+}
+
+TEST(Matriisi, SettersAndCopy) {
+    double p[16];
+    for (int i = 0; i < 16; i++) p[i] = i;
+    MATRIISI4X4 m;
+    m.Aseta(p);
+    for (int i = 0; i < 16; i++) EXPECT_EQ(m.m[i], i);
+    m.Yksikoksi();
+    EXPECT_EQ(m.m[0], 1);
+    EXPECT_EQ(m.m[1], 0);
+}
+
+TEST(Sijainti, DistanceAndStrictInside) {
+    SIJAINTI a, b;
+    a.Aseta(1, 2, 3);
+    b.Aseta(4, 6, 3);
+    EXPECT_DOUBLE_EQ(Etaisyys(a, b), 5.0);
+    EXPECT_EQ(OnkoSisalla(5, 5, 0, 0, 10, 10), 1);
+    EXPECT_EQ(OnkoSisalla(0, 5, 0, 0, 10, 10), 0);  // on the left edge
+    EXPECT_EQ(OnkoSisalla(5, 10, 0, 0, 10, 10), 0); // on the top edge
+}
