@@ -1,60 +1,104 @@
 // The entry of the game: start-up, the frame loop and shutdown. Every piece of
 // game state lives here as a local and is handed to the screens by reference.
-#include "foundation/AikaFunktiot.h"
 #include "foundation/PerusFunktiot.h"
-#include "foundation/SyottolaiteFunktiot.h"
-#include "shell/Asetukset.h"
+#include "shell/Kuori.h"
 
-#include <GL/glew.h>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
 int SDL_main(int, char**) {
-    // ---- Start-up ----
+    // ---- Start-up; no step checks a result, none ends the program ----
     srand((unsigned)time(nullptr));
     ASETUKSET asetukset;
     LataaAsetukset(ASETUSTIEDOSTO, asetukset);
     const RESOLUUTIO& tila = RESOLUUTIOT[asetukset.resoluutio];
+    Uint16 leveys = (Uint16)tila.leveys, korkeus = (Uint16)tila.korkeus;
     int liput = SDL_HWSURFACE | SDL_OPENGL;
-    if (asetukset.kokoNaytto) liput |= SDL_FULLSCREEN;
+    if (asetukset.kokoNaytto) liput |= (int)SDL_FULLSCREEN;
     asetukset.turbo = false;
-    AlustaOGLjaSDL((Uint16)tila.leveys, (Uint16)tila.korkeus, liput, "The Tavio");
+    AlustaOGLjaSDL(leveys, korkeus, liput, "The Tavio");
 
     NAPPAIMET nappaimet;
     HIIRI hiiri;
-    AlustaSyottolaiteMoottori(nappaimet, hiiri, (Uint16)tila.leveys, (Uint16)tila.korkeus);
+    AlustaSyottolaiteMoottori(nappaimet, hiiri, leveys, korkeus);
     AIKA aika;
     aika.Alusta();
+    GRAFIIKKA grafiikka;
+    grafiikka.Alusta(leveys, korkeus);
+
+    LENTO lento;
+    lento.kameraTila = 0;
+    lento.museo.Alusta("Tiedostot\\Objektit\\Museo.txt");
+    lento.museo.Skaalaus = 10.0;
+    lento.piha.Alusta("Tiedostot\\Objektit\\Piha.txt");
+    lento.piha.Skaalaus = 10.0;
+
+    KONEET koneet;
+    LataaPPt(koneet.taulukko, koneet.maara);
+    KUORI kuori;
+    kuori.valittuKone = 0;
+
+    lento.puhaltajat.Alusta();
+    lento.kuplat.Alusta();
+    lento.bonus.Alusta();
+    lento.maailma.Aseta(1.0, 1.0, 1.0);
+
+    KUULUVA kuuluva;
+    kuuluva.Lataa();
+    kuori.pelityyppi = 0;
+
+    PISTEET pisteet[PELITYYPPEJA];
+    char polku[64];
+    for (int i = 0; i < PELITYYPPEJA; i++) {
+        snprintf(polku, sizeof polku, "Tiedostot\\Muu Data\\Pisteet%d.sav", i + 1);
+        pisteet[i].Lataa(polku);
+    }
+    kuori.huippuSivu = 0;
+    lento.rata.Alusta(lento.kuplat.templates[3]);
+    Mix_VolumeMusic(84);
+    kuori.viive = 0;
+    kuori.ruutu = PAAVALIKKO;
+    kuori.lopetus = false;
 
     // ---- Frame loop ----
-    SDL_Event tapahtuma;
-    tapahtuma.type = SDL_NOEVENT;
-    bool lopetus = false;
-    Uint32 loppuleima = AnnaTikit();
-    while (!lopetus) {
-        // The last event of the previous frame is handled once more: that is what
-        // ages pressed and released states once per frame.
-        do {
-            if (tapahtuma.type == SDL_QUIT)
-                lopetus = true;
-            else
-                PaivitaSyottolaiteMoottori(nappaimet, hiiri, tapahtuma);
-        } while (SDL_PollEvent(&tapahtuma));
-        if (nappaimet.NapinTila(NAPPI_Q) == POHJASSA && nappaimet.NapinTila(NAPPI_ESC) == POHJASSA)
-            lopetus = true;
-        aika.Paivita();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        SDL_GL_SwapBuffers();
-        loppuleima = AnnaTikit();
+    while (!kuori.lopetus) {
+        // The last event of the previous frame is handled once more before any new
+        // one: that ages pressed and released states once a frame and completes a
+        // click whose press and release came together.
+        KasitteleTapahtuma(kuori, nappaimet, hiiri, kuori.tapahtuma);
+        while (SDL_PollEvent(&kuori.tapahtuma))
+            KasitteleTapahtuma(kuori, nappaimet, hiiri, kuori.tapahtuma);
+        Kehys(kuori, asetukset, nappaimet, hiiri, aika, grafiikka, koneet, lento, kuuluva,
+              pisteet);
+        kuori.frameAikaPiirrossa = aika.frameAika;
+        grafiikka.Paivita(nullptr, hiiri.AnnaX(), hiiri.AnnaY(), kuori.frameAikaPiirrossa);
+        kuori.loppuleima = AnnaTikit();
     }
 
-    // ---- Shutdown ----
-    OdotaKunnes(loppuleima, 5000);
+    // ---- Shutdown: credits for five seconds, then the files ----
+    LopputekstiRuutu(kuori, grafiikka);
+    grafiikka.Paivita(nullptr, hiiri.AnnaX(), hiiri.AnnaY(), kuori.frameAikaPiirrossa);
+    OdotaKunnes(kuori.loppuleima, 5000);
+
     TallennaAsetukset(ASETUSTIEDOSTO, asetukset);
+    for (int i = 0; i < PELITYYPPEJA; i++) {
+        snprintf(polku, sizeof polku, "Tiedostot\\Muu Data\\Pisteet%d.sav", i + 1);
+        pisteet[i].Tallenna(polku);
+    }
+
+    // Everything the run allocated goes back before SDL is shut down.
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    for (Mix_Chunk* aani : kuuluva.aanet) Mix_FreeChunk(aani);
+    for (Mix_Chunk* aani : lento.kuplat.sounds) Mix_FreeChunk(aani);
+    Mix_FreeMusic(kuuluva.valikkoMusiikki);
+    Mix_FreeMusic(kuuluva.lentoMusiikki);
+    Mix_CloseAudio();
+    grafiikka.Vapauta();
+    delete[] koneet.taulukko;
     SDL_Quit();
     return 0;
 }
 
-int main(int argc, char** argv) {
-    return SDL_main(argc, argv);
-}
+int main(int argc, char** argv) { return SDL_main(argc, argv); }

@@ -1,0 +1,121 @@
+// The frame loop's shared steps and the services of the menu screens.
+#include "foundation/PerusFunktiot.h"
+#include "shell/Kuori.h"
+
+#include "files/TiedostoFunktiot.h"
+
+#include <cstdio>
+
+namespace {
+
+bool OnValikko(int ruutu) {
+    return ruutu == PAAVALIKKO || ruutu == ASETUSRUUTU || ruutu == HUIPPURUUTU ||
+           ruutu == VIDEORUUTU;
+}
+
+// Screens that show the game's pointer lay their texts out with it, so that a
+// glyph under a held button shows red; the flight lays its HUD out without it.
+bool NayttaaOsoittimen(const KUORI& k, const LENTO& lento) {
+    return k.ruutu != LENTO_RUUTU || lento.tauko;
+}
+
+void MusiikinVoimakkuus(const NAPPAIMET& n) {
+    if (n.NapinTila(NAPPI_F9) == POHJASSA) Mix_VolumeMusic(0);
+    if (n.NapinTila(NAPPI_F10) == POHJASSA) Mix_VolumeMusic(42);
+    if (n.NapinTila(NAPPI_F11) == POHJASSA) Mix_VolumeMusic(84);
+    if (n.NapinTila(NAPPI_F12) == POHJASSA) Mix_VolumeMusic(128);
+}
+
+} // namespace
+
+void KasitteleTapahtuma(KUORI& k, NAPPAIMET& n, HIIRI& h, SDL_Event& e) {
+    if (e.type == SDL_QUIT)
+        k.lopetus = true;
+    else
+        PaivitaSyottolaiteMoottori(n, h, e);
+}
+
+void ValikkoPalvelut(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, KONEET& koneet,
+                     KUULUVA& kuuluva) {
+    g.NaytaOsoitin();
+    if (!Mix_PlayingMusic()) Mix_PlayMusic(kuuluva.valikkoMusiikki, 0);
+    for (int aani = 1; aani <= 5; aani++)
+        if (n.NapinTila((Uint8)(NAPPI_1 - 1 + aani)) == VAPAUTETTU)
+            SoitaAani(kuuluva.aanet[aani - 1], -1);
+
+    // The chosen plane spins behind the menus. Its attitude is never reset: a
+    // flight starts from where the spin left it, and the spin goes on from where
+    // the flight ended.
+    PAPERPLANE* kone = koneet.Valittu(k);
+    if (!kone) return;
+    OBJEKTI& runko = kone->body;
+    runko.Sijainti = SIJAINTI{};
+    runko.Sijainti.x -= 0.6;
+    runko.Sijainti.y -= 0.1;
+    runko.Kulmat[0] = 0.333; // degrees a frame
+    runko.Kiertomatriisi.PyoritaY(runko.Kulmat[0]);
+    OrthonormalizeMatrix(runko.Kiertomatriisi.m);
+    g.LisaaObjekti(runko);
+    KAMERA& kamera = g.Kamera();
+    kamera.Kohde.Aseta(0, 0, 0);
+    kamera.Paikka.Aseta(runko.Sijainti.x, runko.Sijainti.y, runko.Sijainti.z + 1.0);
+    kamera.Ylos.Aseta(0, 1, 0);
+}
+
+void Kehys(KUORI& k, ASETUKSET& a, NAPPAIMET& n, HIIRI& h, AIKA& aika, GRAFIIKKA& g,
+           KONEET& koneet, LENTO& lento, KUULUVA& kuuluva, PISTEET* pisteet) {
+    if (n.NapinTila(NAPPI_Q) == POHJASSA && n.NapinTila(NAPPI_ESC) == POHJASSA) k.lopetus = true;
+    aika.Paivita();
+
+    TEKSTI& t = k.teksti;
+    t.Alku();
+    t.Lisaa("Fps: ", 0, false);
+    t.Lisaa(LukuSanaksi(aika.AnnaFPS(), 2), 0, false);
+    if (NayttaaOsoittimen(k, lento))
+        g.TulostaTeksti(t, 1280, 1024, h, YLA_OIKEA, 0, 0.5);
+    else
+        g.TulostaTeksti(t, 1280, 1024, YLA_OIKEA, 0, 0.5);
+
+    MusiikinVoimakkuus(n);
+    if (OnValikko(k.ruutu)) ValikkoPalvelut(k, g, n, koneet, kuuluva);
+
+    switch (k.ruutu) {
+    case PAAVALIKKO: PaaValikko(k, g, h, koneet, lento, kuuluva); break;
+    case LENTO_RUUTU:
+        if (PAPERPLANE* kone = koneet.Valittu(k))
+            LentoRuutu(k, g, n, h, *kone, lento, kuuluva);
+        else
+            k.ruutu = PAAVALIKKO; // nothing to fly
+        break;
+    case ASETUSRUUTU: Asetusruutu(k, g, h, koneet); break;
+    case HUIPPURUUTU: HuippuRuutu(k, g, h, pisteet); break;
+    case PELI_OHI: PeliOhiRuutu(k, g, n, h, lento, kuuluva, pisteet); break;
+    case YHTEENVETO: YhteenvetoRuutu(k, g, h, lento); break;
+    case LUE_RUUTU: LueRuutu(k, g, h); break;
+    case VIDEORUUTU: Videoruutu(k, a, g, h); break;
+    default: k.ruutu = PAAVALIKKO; break;
+    }
+
+    if (n.NapinTila(NAPPI_PAGE_UP) == VAPAUTETTU) k.viive += 1;
+    if (n.NapinTila(NAPPI_PAGE_DOWN) == VAPAUTETTU) k.viive -= 1;
+    if (k.viive < 0) k.viive = 0;
+    OdotaKunnes(AnnaTikit(), (Uint32)k.viive);
+
+    if (!a.turbo) aika.frameAika = 0;
+}
+
+void KUULUVA::Lataa() {
+    char polku[POLUN_PITUUS + 1];
+    JarjestelmanPolku("Tiedostot\\Kuuluva\\intro.ogg", polku, sizeof polku);
+    valikkoMusiikki = Mix_LoadMUS(polku);
+    JarjestelmanPolku("Tiedostot\\Kuuluva\\demoni.ogg", polku, sizeof polku);
+    lentoMusiikki = Mix_LoadMUS(polku);
+    for (int i = 0; i < 5; i++) {
+        char nimi[64];
+        snprintf(nimi, sizeof nimi, "Tiedostot\\Kuuluva\\aani%d.ogg", i + 1);
+        JarjestelmanPolku(nimi, polku, sizeof polku);
+        // The mixer closes the file stream itself.
+        SDL_RWops* virta = SDL_RWFromFile(polku, "rb");
+        aanet[i] = virta ? Mix_LoadWAV_RW(virta, 1) : nullptr;
+    }
+}

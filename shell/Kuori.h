@@ -1,0 +1,148 @@
+// The game shell: the state the screens share, and one function per screen.
+//
+// SDL_main owns every record here as a local. Each frame the loop handles the
+// input events, then Kehys runs the shared steps and the body of the current
+// screen, which only queue drawing; the loop then renders with GRAFIIKKA::Paivita.
+#pragma once
+
+#include "bubbles/BonusFunktiot.h"
+#include "bubbles/KuplaFunktiot.h"
+#include "bubbles/PisteFunktiot.h"
+#include "flight/FysiikkaMoottori.h"
+#include "flight/PPFunktiot.h"
+#include "foundation/AikaFunktiot.h"
+#include "foundation/SyottolaiteFunktiot.h"
+#include "graphics/GrafiikkaMoottori.h"
+#include "shell/Asetukset.h"
+
+#include <SDL_mixer.h>
+
+// The screen variable.
+enum RUUTU {
+    PAAVALIKKO = 0,
+    LENTO_RUUTU = 1,
+    ASETUSRUUTU = 2,
+    HUIPPURUUTU = 3,
+    PELI_OHI = 4,
+    YHTEENVETO = 5,
+    LUE_RUUTU = 6,
+    VIDEORUUTU = 7,
+};
+
+// Music and sound effects, loaded once at start-up. A file that failed to load
+// leaves a null handle, and playing it plays nothing.
+struct KUULUVA {
+    Mix_Music* valikkoMusiikki = nullptr; // intro.ogg, menus
+    Mix_Music* lentoMusiikki = nullptr;   // demoni.ogg, flights
+    Mix_Chunk* aanet[5] = {};             // aani1..aani5
+
+    void Lataa();
+};
+
+// The race track: up to 200 race bubbles, flown through in order.
+enum { RADAN_KUPLAT = 200 };
+
+struct RATA {
+    OBJEKTI kuplat[RADAN_KUPLAT];          // position, orientation, scale of each race bubble
+    double boostit[RADAN_KUPLAT] = {};     // speed boost when reached (x 1.2)
+    Sint32 pituus = 0;                     // entries read from the track file
+    Sint32 seuraava = 0;                   // the bubble to fly through next
+    double pyoriminen[3] = {1, 1, 1};      // degrees per update about X, Y, Z of the next bubble
+    Uint32 sakko = 0;                      // ms of penalty collected this flight
+    Uint32 boostiValmis = 0;               // tick after which the Alt boost may fire again
+
+    // Every race bubble a copy of `malli` at scale 4, boost 0.
+    void Alusta(const OBJEKTI& malli);
+};
+
+// Reads a track file: a 32-bit count, then per entry x, y, z and the boost as
+// little-endian doubles. Whole entries only, at most 200; reading stops at the
+// first entry that is not a finite number. The track length becomes the number
+// of entries read; a file that cannot be opened leaves the track as it was.
+bool LataaRata(const char* polku, RATA& rata);
+// The same on bytes in memory.
+void RataTavuista(const Uint8* tavut, size_t n, RATA& rata);
+// "Tiedostot\Muu Data\BubbleRaceA.dat" .. "BubbleRaceF.dat" for game types 1..6.
+const char* RadanPolku(int pelityyppi);
+
+// The world a flight happens in, with what carries over from flight to flight.
+struct LENTO {
+    OBJEKTI museo, piha;     // the scenery, scale 10
+    PUHALTAJAT puhaltajat;
+    KUPLA kuplat;
+    BONUS bonus;
+    MAAILMA maailma;
+    RATA rata;
+    LENTOTIEDOT tiedot;
+    int kameraTila = 0;      // 0 level chase, 1 rolling chase, 2 from the plane
+    bool tauko = false;
+    char glyfit[4][2] = {{'\xFC', 0}, {'\xFD', 0}, {'\xFE', 0}, {'\xFF', 0}}; // wanted kinds
+};
+
+// The shell's own state.
+struct KUORI {
+    int ruutu = PAAVALIKKO;
+    bool lopetus = false;     // quit at the end of this frame
+    int viive = 0;            // ms of per-frame delay (Page Up / Page Down), never below 0
+    int valittuKone = 0;      // index into the plane table
+    int pelityyppi = 0;       // 0 Survivor, 1..6 Bubble race A..F
+    int huippuSivu = 0;       // game type shown in the hall of fame
+    char pilotinNimi[11] = {}; // kept from one result to the next
+    int sijoitus = -1;        // place of the last result, -1 not placed
+    SDL_Event tapahtuma;      // the frame's last event, handled once more next frame
+    Uint32 loppuleima = 0;    // tick right after the last frame was rendered
+    double frameAikaPiirrossa = 0; // the frame time the last frame was rendered with
+    TEKSTI teksti;            // the block every text of a frame is built in
+    TEKSTI sarakkeet[4];      // hall of fame columns
+
+    KUORI() { tapahtuma.type = SDL_NOEVENT; }
+};
+
+// The planes loaded at start-up.
+struct KONEET {
+    PAPERPLANE* taulukko = nullptr;
+    int maara = 0;
+    PAPERPLANE* Valittu(const KUORI& k) { return maara > 0 ? &taulukko[k.valittuKone] : nullptr; }
+};
+
+// ---- The frame ----
+
+// Step 1 of a frame for one event: a quit request sets the quit flag, anything
+// else goes to the input devices.
+void KasitteleTapahtuma(KUORI& k, NAPPAIMET& n, HIIRI& h, SDL_Event& e);
+// Steps 2..9 of a frame: quick quit, frame timer, frame-rate text, music keys,
+// menu services, the screen's body, per-frame delay, turbo. Rendering follows.
+void Kehys(KUORI& k, ASETUKSET& a, NAPPAIMET& n, HIIRI& h, AIKA& aika, GRAFIIKKA& g,
+           KONEET& koneet, LENTO& lento, KUULUVA& kuuluva, PISTEET* pisteet);
+
+// ---- Screens ----
+void ValikkoPalvelut(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, KONEET& koneet, KUULUVA& kuuluva);
+void PaaValikko(KUORI& k, GRAFIIKKA& g, const HIIRI& h, KONEET& koneet, LENTO& lento,
+                KUULUVA& kuuluva);
+void Asetusruutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h, const KONEET& koneet);
+void Videoruutu(KUORI& k, ASETUKSET& a, GRAFIIKKA& g, const HIIRI& h);
+void HuippuRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h, const PISTEET* pisteet);
+void LueRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h);
+void LopputekstiRuutu(KUORI& k, GRAFIIKKA& g);
+
+// Sets a flight up for the current game type (false, and nothing changes, with no plane).
+bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento);
+// One flight update (the flight screen's body).
+void LentoRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, PAPERPLANE& kone,
+                LENTO& lento, KUULUVA& kuuluva);
+void PeliOhiRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, LENTO& lento,
+                  KUULUVA& kuuluva, PISTEET* pisteet);
+void YhteenvetoRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h, LENTO& lento);
+
+// The rows of the name-entry grid: row r (1..14) of byte codes, '?' where the
+// font has no glyph. Row 1 has 15 characters, the others 16.
+const char* NimiRuudukonRivi(int r);
+
+// A menu item is chosen when the pointer was on it in this frame's drawing of
+// its text and the button is released now.
+inline bool Klikattu(const TEKSTI& t, unsigned kohta, const HIIRI& h) {
+    return t.ValittuKohta(kohta) > 0 && h.NapinTila(0) == VAPAUTETTU;
+}
+inline bool OikeallaKlikattu(const TEKSTI& t, unsigned kohta, const HIIRI& h) {
+    return t.ValittuKohta(kohta) > 0 && h.NapinTila(2) == VAPAUTETTU;
+}

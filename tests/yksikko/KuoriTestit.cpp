@@ -1,0 +1,354 @@
+// The screens' logic, frame by frame, without a window: events go in as the
+// loop would hand them over, and what a frame drew is read back from the image
+// buffer.
+#include "apu/TestiApu.h"
+#include "shell/Kuori.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+SDL_Event Liike(float x, float y) {
+    // The test window is 1280 x 1024 pixels: screen x is the pixel, y is flipped.
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = (Uint16)x;
+    e.motion.y = (Uint16)(1023 - y);
+    return e;
+}
+
+SDL_Event Nappi(Uint8 tyyppi, Uint8 nappi) {
+    SDL_Event e{};
+    e.type = tyyppi;
+    e.button.button = nappi;
+    return e;
+}
+
+SDL_Event Nappain(Uint8 tyyppi, SDLKey koodi) {
+    SDL_Event e{};
+    e.type = tyyppi;
+    e.key.keysym.sym = koodi;
+    return e;
+}
+
+// Every state the game owns, as SDL_main holds it, with a 16-unit square font.
+struct Peli {
+    TYOKANSIO kansio;
+    VALEKELLO kello{1000, 1};
+    ASETUKSET asetukset;
+    NAPPAIMET n;
+    HIIRI h;
+    AIKA aika;
+    GRAFIIKKA g;
+    KONEET koneet;
+    std::unique_ptr<LENTO> lento{new LENTO};
+    KUULUVA kuuluva;
+    PISTEET pisteet[PELITYYPPEJA];
+    std::unique_ptr<KUORI> k{new KUORI};
+    std::string piirretty; // the glyphs the last frame drew, in order
+
+    explicit Peli(int koneita = 3) {
+        AlustaSyottolaiteMoottori(n, h, 1280, 1024);
+        aika.Alusta();
+        g.AlustaPuskurit();
+        g.FonttienMaara = 1;
+        g.Fontit = new FONTTI[1];
+        for (int koodi = 0; koodi < 256; koodi++) {
+            int c = koodi % 16, r = 15 - koodi / 16;
+            g.Fontit[0].Kirjaimet[koodi].Alusta("Fontti", 16, 16, c / 16.0f, r / 16.0f, 1 / 16.0f,
+                                                1 / 16.0f);
+        }
+        koneet.maara = koneita;
+        koneet.taulukko = koneita ? new PAPERPLANE[koneita] : nullptr;
+        lento->maailma.Aseta(1, 1, 1);
+        lento->bonus.Alusta();
+    }
+    ~Peli() {
+        delete[] koneet.taulukko;
+        g.Vapauta();
+    }
+
+    // One frame: the held event again, then the new ones, the frame's steps, and
+    // what rendering does to the buffers.
+    void Kehys(std::vector<SDL_Event> uudet = {}) {
+        KasitteleTapahtuma(*k, n, h, k->tapahtuma);
+        for (SDL_Event& e : uudet) {
+            k->tapahtuma = e;
+            KasitteleTapahtuma(*k, n, h, k->tapahtuma);
+        }
+        ::Kehys(*k, asetukset, n, h, aika, g, koneet, *lento, kuuluva, pisteet);
+        piirretty.clear();
+        for (Uint32 i = 0; i < g.KuvienMaara; i++) {
+            const KUVA& kuva = g.Kuvat[i];
+            int c = (int)(kuva.U0 * 16 + 0.5f), r = (int)(kuva.V0 * 16 + 0.5f);
+            piirretty += (char)(c + 16 * (15 - r));
+        }
+        g.TyhjennaObjektiPuskuri();
+        g.TyhjennaKuvaPuskuri();
+    }
+
+    // A click whose press and release arrive together: it completes in the frame
+    // after them.
+    void Klikkaa(float x, float y, Uint8 nappi = SDL_BUTTON_LEFT) {
+        Kehys({Liike(x, y), Nappi(SDL_MOUSEBUTTONDOWN, nappi), Nappi(SDL_MOUSEBUTTONUP, nappi)});
+        Kehys();
+    }
+    void Paina(SDLKey koodi) {
+        Kehys({Nappain(SDL_KEYDOWN, koodi), Nappain(SDL_KEYUP, koodi)});
+        Kehys();
+    }
+};
+
+// Main menu: 6 lines of 16 units centred on y = 512; line L stands on 464 + (5 - L) x 16.
+const float OPTIONS_X = 600, OPTIONS_Y = 536;
+
+} // namespace
+
+TEST(Kuori, AClickChangesTheScreenAndDoesNotChooseOnTheNext) {
+    Peli p;
+    p.Kehys();
+    p.Klikkaa(OPTIONS_X, OPTIONS_Y);
+    EXPECT_EQ(p.k->ruutu, ASETUSRUUTU);
+    // The pointer now rests on "Change the aeroplane"; the released state has aged.
+    p.Kehys();
+    p.Kehys();
+    EXPECT_EQ(p.k->ruutu, ASETUSRUUTU);
+    EXPECT_EQ(p.k->valittuKone, 0);
+    EXPECT_NE(p.piirretty.find("Change the aeroplane"), std::string::npos);
+}
+
+TEST(Kuori, QOrEscapeAloneDoNotQuitButTogetherTheyDo) {
+    Peli p;
+    p.Kehys({Nappain(SDL_KEYDOWN, SDLK_q)});
+    for (int i = 0; i < 3; i++) p.Kehys();
+    EXPECT_FALSE(p.k->lopetus);
+    p.Kehys({Nappain(SDL_KEYUP, SDLK_q), Nappain(SDL_KEYDOWN, SDLK_ESCAPE)});
+    for (int i = 0; i < 3; i++) p.Kehys();
+    EXPECT_FALSE(p.k->lopetus);
+    p.Kehys({Nappain(SDL_KEYDOWN, SDLK_q)});
+    EXPECT_FALSE(p.k->lopetus); // q is only pressed in this frame
+    p.Kehys();
+    EXPECT_TRUE(p.k->lopetus);
+}
+
+TEST(Kuori, WindowCloseRequestQuitsFromAnyScreen) {
+    Peli p;
+    p.k->ruutu = LUE_RUUTU;
+    SDL_Event sulje{};
+    sulje.type = SDL_QUIT;
+    p.Kehys({sulje});
+    EXPECT_TRUE(p.k->lopetus);
+}
+
+TEST(Kuori, OptionsWrapPlanesAndGameTypesBothWays) {
+    Peli p(3);
+    p.k->ruutu = ASETUSRUUTU;
+    // Options: 4 lines of 12 units centred on 512: line 0 stands on 524, line 1 on 512.
+    p.Klikkaa(640, 530, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(p.k->valittuKone, 2);
+    p.Klikkaa(640, 530);
+    EXPECT_EQ(p.k->valittuKone, 0);
+    // Line 1: "Game type " then the name; the name starts right of the centre.
+    p.Klikkaa(700, 518, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(p.k->pelityyppi, 6);
+    p.Klikkaa(700, 518);
+    EXPECT_EQ(p.k->pelityyppi, 0);
+    p.Klikkaa(700, 518);
+    EXPECT_EQ(p.k->pelityyppi, 1);
+    p.Kehys();
+    EXPECT_NE(p.piirretty.find("Game type Bubble race - Anach"), std::string::npos);
+}
+
+TEST(Kuori, WithNoPlaneTheMenusStillWorkAndNothingFlies) {
+    Peli p(0);
+    p.k->ruutu = ASETUSRUUTU;
+    p.Klikkaa(640, 530);
+    EXPECT_EQ(p.k->valittuKone, 0);
+    p.k->ruutu = PAAVALIKKO;
+    p.Kehys();
+    p.Klikkaa(600, 1023 - 455); // "Take wing" stands on 544
+    EXPECT_EQ(p.k->ruutu, PAAVALIKKO);
+}
+
+TEST(Kuori, ResolutionStepsOnlyForwardsAndWraps) {
+    Peli p;
+    p.k->ruutu = VIDEORUUTU;
+    p.asetukset.resoluutio = 5;
+    // Video setup line 0: the mode's name, then " Windowed"; the name ends left of centre.
+    p.Kehys();
+    p.Klikkaa(560, 530);
+    EXPECT_EQ(p.asetukset.resoluutio, 0);
+    p.Klikkaa(560, 530, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(p.asetukset.resoluutio, 0);
+    p.Klikkaa(700, 530);
+    EXPECT_EQ(p.asetukset.kokoNaytto, 1);
+    p.Kehys();
+    EXPECT_NE(p.piirretty.find("640 x 480 Full screen"), std::string::npos);
+}
+
+TEST(Kuori, FrameDelayNeverBelowZeroAndHoldsEveryFrame) {
+    Peli p;
+    p.Paina(SDLK_PAGEDOWN);
+    EXPECT_EQ(p.k->viive, 0);
+    for (int i = 0; i < 10; i++) p.Paina(SDLK_PAGEUP);
+    EXPECT_EQ(p.k->viive, 10);
+    Uint32 ennen = p.kello.Nyt();
+    p.Kehys();
+    EXPECT_GE(p.kello.Nyt() - ennen, 10u);
+}
+
+TEST(Kuori, F9SilencesTheMusicUntilF10ToF12) {
+    Peli p;
+    Mix_VolumeMusic(84);
+    p.Kehys({Nappain(SDL_KEYDOWN, SDLK_F9)});
+    p.Kehys({Nappain(SDL_KEYUP, SDLK_F9)});
+    p.k->ruutu = HUIPPURUUTU;
+    for (int i = 0; i < 3; i++) p.Kehys();
+    EXPECT_EQ(Mix_VolumeMusic(-1), 0);
+    p.Kehys({Nappain(SDL_KEYDOWN, SDLK_F12)});
+    p.Kehys();
+    EXPECT_EQ(Mix_VolumeMusic(-1), 128);
+    p.Kehys({Nappain(SDL_KEYUP, SDLK_F12), Nappain(SDL_KEYDOWN, SDLK_F10)});
+    p.Kehys();
+    EXPECT_EQ(Mix_VolumeMusic(-1), 42);
+}
+
+TEST(Kuori, ReadMeScrollsWithThePointersXOnly) {
+    Peli p;
+    p.k->ruutu = LUE_RUUTU;
+    // The block hangs from y = 1540 - 0.5 x, so its first line stands one line
+    // (9.6) lower; the pointer's height changes nothing.
+    for (float y : {100.0f, 900.0f}) {
+        KasitteleTapahtuma(*p.k, p.n, p.h, p.k->tapahtuma);
+        SDL_Event e = Liike(200, y);
+        p.k->tapahtuma = e;
+        KasitteleTapahtuma(*p.k, p.n, p.h, p.k->tapahtuma);
+        ::Kehys(*p.k, p.asetukset, p.n, p.h, p.aika, p.g, p.koneet, *p.lento, p.kuuluva,
+                p.pisteet);
+        std::string s;
+        for (Uint32 i = 0; i < p.g.KuvienMaara; i++) {
+            const KUVA& kuva = p.g.Kuvat[i];
+            s += (char)((int)(kuva.U0 * 16 + 0.5f) + 16 * (15 - (int)(kuva.V0 * 16 + 0.5f)));
+        }
+        size_t i = s.find("Pelityypit");
+        ASSERT_NE(i, std::string::npos);
+        EXPECT_NEAR(p.g.Kuvat[i].Y, 1540 - 0.5 * 200 - 9.6, 1e-3);
+        EXPECT_NEAR(p.g.Kuvat[i].X, 0, 1e-3);
+        p.g.TyhjennaKuvaPuskuri();
+        p.g.TyhjennaObjektiPuskuri();
+    }
+}
+
+TEST(Kuori, HallOfFameKeepsItsPageAndTruncatesSeconds) {
+    Peli p;
+    p.pisteet[1].flightTimes[0] = 999;
+    p.pisteet[1].flightTimes[1] = 65999;
+    p.pisteet[1].flightTimes[2] = 1000;
+    p.pisteet[1].bubbleCounts[0] = 12;
+    p.k->ruutu = HUIPPURUUTU;
+    p.Kehys();
+    EXPECT_NE(p.piirretty.find("Game type: Survivor"), std::string::npos);
+    // "Game type: " is 11 glyphs of 12.8 at (0, 900): the name starts at 140.8.
+    p.Klikkaa(160, 890);
+    EXPECT_EQ(p.k->huippuSivu, 1);
+    EXPECT_NE(p.piirretty.find("0 s65 s1 s0 s"), std::string::npos);
+    p.k->ruutu = PAAVALIKKO;
+    p.Kehys();
+    p.k->ruutu = HUIPPURUUTU;
+    p.Kehys();
+    EXPECT_EQ(p.k->huippuSivu, 1);
+    p.Klikkaa(160, 890, SDL_BUTTON_RIGHT);
+    p.Klikkaa(160, 890, SDL_BUTTON_RIGHT);
+    EXPECT_EQ(p.k->huippuSivu, 6);
+    EXPECT_NE(p.piirretty.find("Finduilas"), std::string::npos);
+}
+
+TEST(Kuori, PauseDoesNotStopTheFlightClock) {
+    Peli p;
+    PAPERPLANE& kone = p.koneet.taulukko[0];
+    kone.body.Sijainti.Aseta(0, 0, 0);
+    p.k->pelityyppi = 0;
+    ASSERT_TRUE(LentoAlku(*p.k, kone, *p.lento));
+    EXPECT_EQ(p.k->ruutu, LENTO_RUUTU);
+    EXPECT_EQ(kone.push, 0.5);
+    EXPECT_EQ(kone.body.Sijainti.x, -100);
+    EXPECT_EQ(kone.body.Sijainti.y, 100);
+    Uint32 alku = p.lento->tiedot.startTick;
+    p.Kehys();
+    p.Paina(SDLK_PAUSE);
+    EXPECT_TRUE(p.lento->tauko);
+    SIJAINTI paikka = kone.body.Sijainti;
+    p.kello.Siirra(7000);
+    p.Kehys({Nappain(SDL_KEYDOWN, SDLK_ESCAPE)}); // Escape does nothing while paused
+    p.Kehys();
+    EXPECT_EQ(p.k->ruutu, LENTO_RUUTU);
+    EXPECT_EQ(kone.body.Sijainti.z, paikka.z);
+    p.Kehys({Nappain(SDL_KEYUP, SDLK_ESCAPE)});
+    p.Paina(SDLK_PAUSE);
+    EXPECT_FALSE(p.lento->tauko);
+    EXPECT_GE(p.lento->tiedot.flightTime, 7000u);
+    EXPECT_EQ(p.lento->tiedot.startTick, alku);
+}
+
+TEST(Kuori, ARaceWithNoBubblesEndsInItsFirstUpdate) {
+    Peli p;
+    p.k->pelityyppi = 3; // no track file in the working folder: 0 entries
+    ASSERT_TRUE(LentoAlku(*p.k, p.koneet.taulukko[0], *p.lento));
+    p.Kehys();
+    EXPECT_EQ(p.k->ruutu, PELI_OHI);
+    EXPECT_NE(p.piirretty.find("Bubbles: 0 of 0"), std::string::npos);
+}
+
+TEST(Kuori, NameGridStopsAtTenButClearStillWorks) {
+    Peli p;
+    p.k->ruutu = PELI_OHI;
+    p.Kehys();
+    // Grid: 16 lines of 9.6 centred on 512; row 1 (15 glyphs) stands on 569.6 from x 568.
+    for (int i = 0; i < 12; i++) p.Klikkaa(573, 574);
+    EXPECT_STREQ(p.k->pilotinNimi, "!!!!!!!!!!");
+    p.Klikkaa(680, 440); // "  clear"
+    EXPECT_STREQ(p.k->pilotinNimi, "");
+    p.Klikkaa(600, 440); // "space  "
+    p.Klikkaa(573 + 9.6f * 2, 574);
+    EXPECT_STREQ(p.k->pilotinNimi, " #");
+    EXPECT_EQ(p.k->ruutu, PELI_OHI);
+}
+
+TEST(Kuori, LeavingGameOverEntersTheResultOnce) {
+    Peli p;
+    p.k->ruutu = PELI_OHI;
+    p.k->pelityyppi = 2;
+    strcpy(p.k->pilotinNimi, "Aino");
+    p.lento->tiedot.flightTime = 95000;
+    p.lento->rata.sakko = 8000;
+    p.lento->rata.seuraava = 12;
+    p.lento->rata.pituus = 12;
+    p.Kehys({Nappain(SDL_KEYDOWN, SDLK_SPACE)});
+    p.Kehys(); // Space held: straight to the summary
+    EXPECT_EQ(p.k->ruutu, YHTEENVETO);
+    EXPECT_EQ(p.pisteet[2].flights, 1);
+    EXPECT_EQ(p.pisteet[2].flightTimes[0], 103000u);
+    EXPECT_EQ(p.pisteet[2].bubbleCounts[0], 12u);
+    EXPECT_EQ(p.k->sijoitus, 0);
+    p.Kehys();
+    p.Kehys();
+    EXPECT_EQ(p.pisteet[2].flights, 1);
+    EXPECT_NE(p.piirretty.find("Congratulations Aino!"), std::string::npos);
+    EXPECT_NE(p.piirretty.find("You were placed 1. at the Top-20."), std::string::npos);
+    EXPECT_NE(p.piirretty.find("Bubbles picked up: 12 of 12"), std::string::npos);
+    EXPECT_NE(p.piirretty.find("Flight time: 103 seconds"), std::string::npos);
+}
+
+TEST(Kuori, NameGridRowsShowMissingGlyphsAsQuestionMarks) {
+    EXPECT_STREQ(NimiRuudukonRivi(1), "!\"#$%&'()*+,-./");
+    EXPECT_EQ(std::string(NimiRuudukonRivi(6)), std::string("pqrstuvwxyz{|}~?"));
+    EXPECT_EQ(std::string(NimiRuudukonRivi(7)).substr(0, 3), "??\x82");
+    EXPECT_EQ(std::string(NimiRuudukonRivi(7)).substr(13), "???");
+    EXPECT_EQ(std::string(NimiRuudukonRivi(9)).front(), '?');
+    EXPECT_EQ(std::string(NimiRuudukonRivi(9)).back(), '?');
+    for (int r = 2; r <= 14; r++) EXPECT_EQ(strlen(NimiRuudukonRivi(r)), 16u) << r;
+}
