@@ -222,9 +222,11 @@ TEST(Kuori, ReadMeScrollsWithThePointersXOnly) {
     p.k->ruutu = LUE_RUUTU;
     // The block hangs from y = 1540 - 0.5 x, so its first line stands one line
     // (9.6) lower; the pointer's height changes nothing.
-    for (float y : {100.0f, 900.0f}) {
+    const float paikat[3][2] = {{200, 100}, {200, 900}, {1000, 500}};
+    for (const auto& paikka : paikat) {
+        float x = paikka[0], y = paikka[1];
         KasitteleTapahtuma(*p.k, p.n, p.h, p.k->tapahtuma);
-        SDL_Event e = Liike(200, y);
+        SDL_Event e = Liike(x, y);
         p.k->tapahtuma = e;
         KasitteleTapahtuma(*p.k, p.n, p.h, p.k->tapahtuma);
         ::Kehys(*p.k, p.asetukset, p.n, p.h, p.aika, p.g, p.koneet, *p.lento, p.kuuluva,
@@ -236,7 +238,7 @@ TEST(Kuori, ReadMeScrollsWithThePointersXOnly) {
         }
         size_t i = s.find("Pelityypit");
         ASSERT_NE(i, std::string::npos);
-        EXPECT_NEAR(p.g.Kuvat[i].Y, 1540 - 0.5 * 200 - 9.6, 1e-3);
+        EXPECT_NEAR(p.g.Kuvat[i].Y, 1540 - 0.5 * x - 9.6, 1e-3);
         EXPECT_NEAR(p.g.Kuvat[i].X, 0, 1e-3);
         p.g.TyhjennaKuvaPuskuri();
         p.g.TyhjennaObjektiPuskuri();
