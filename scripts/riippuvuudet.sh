@@ -8,7 +8,7 @@ paketit=(
   cmake make g++ clang pkg-config
   # the game's libraries and software OpenGL for machines without a GPU
   libsdl1.2-dev libsdl-mixer1.2-dev libglew-dev libglu1-mesa-dev
-  libgl1-mesa-dev libgl1-mesa-dri libx11-dev
+  libgl1-mesa-dev libgl1-mesa-dri libx11-dev libxtst-dev
   # content generator: a free TrueType font, FreeType, Ogg Vorbis encoder
   fonts-dejavu-core libfreetype-dev libvorbis-dev libogg-dev
   # tests: unit tests, benchmarks, real-window tests and their screenshots

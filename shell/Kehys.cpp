@@ -35,8 +35,7 @@ void KasitteleTapahtuma(KUORI& k, NAPPAIMET& n, HIIRI& h, SDL_Event& e) {
         PaivitaSyottolaiteMoottori(n, h, e);
 }
 
-void ValikkoPalvelut(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, KONEET& koneet,
-                     KUULUVA& kuuluva) {
+void ValikkoPalvelut(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, KONEET& koneet, KUULUVA& kuuluva) {
     g.NaytaOsoitin();
     if (!Mix_PlayingMusic()) Mix_PlayMusic(kuuluva.valikkoMusiikki, 0);
     for (int aani = 1; aani <= 5; aani++)
@@ -62,8 +61,8 @@ void ValikkoPalvelut(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, KONEET& koneet,
     kamera.Ylos.Aseta(0, 1, 0);
 }
 
-void Kehys(KUORI& k, ASETUKSET& a, NAPPAIMET& n, HIIRI& h, AIKA& aika, GRAFIIKKA& g,
-           KONEET& koneet, LENTO& lento, KUULUVA& kuuluva, PISTEET* pisteet) {
+void Kehys(KUORI& k, ASETUKSET& a, NAPPAIMET& n, HIIRI& h, AIKA& aika, GRAFIIKKA& g, KONEET& koneet,
+           LENTO& lento, KUULUVA& kuuluva, PISTEET* pisteet) {
     if (n.NapinTila(NAPPI_Q) == POHJASSA && n.NapinTila(NAPPI_ESC) == POHJASSA) k.lopetus = true;
     aika.Paivita();
 
@@ -80,20 +79,36 @@ void Kehys(KUORI& k, ASETUKSET& a, NAPPAIMET& n, HIIRI& h, AIKA& aika, GRAFIIKKA
     if (OnValikko(k.ruutu)) ValikkoPalvelut(k, g, n, koneet, kuuluva);
 
     switch (k.ruutu) {
-    case PAAVALIKKO: PaaValikko(k, g, h, koneet, lento, kuuluva); break;
+    case PAAVALIKKO:
+        PaaValikko(k, g, h, koneet, lento, kuuluva);
+        break;
     case LENTO_RUUTU:
         if (PAPERPLANE* kone = koneet.Valittu(k))
             LentoRuutu(k, g, n, h, *kone, lento, kuuluva);
         else
             k.ruutu = PAAVALIKKO; // nothing to fly
         break;
-    case ASETUSRUUTU: Asetusruutu(k, g, h, koneet); break;
-    case HUIPPURUUTU: HuippuRuutu(k, g, h, pisteet); break;
-    case PELI_OHI: PeliOhiRuutu(k, g, n, h, lento, kuuluva, pisteet); break;
-    case YHTEENVETO: YhteenvetoRuutu(k, g, h, lento); break;
-    case LUE_RUUTU: LueRuutu(k, g, h); break;
-    case VIDEORUUTU: Videoruutu(k, a, g, h); break;
-    default: k.ruutu = PAAVALIKKO; break;
+    case ASETUSRUUTU:
+        Asetusruutu(k, g, h, koneet);
+        break;
+    case HUIPPURUUTU:
+        HuippuRuutu(k, g, h, pisteet);
+        break;
+    case PELI_OHI:
+        PeliOhiRuutu(k, g, n, h, lento, kuuluva, pisteet);
+        break;
+    case YHTEENVETO:
+        YhteenvetoRuutu(k, g, h, lento);
+        break;
+    case LUE_RUUTU:
+        LueRuutu(k, g, h);
+        break;
+    case VIDEORUUTU:
+        Videoruutu(k, a, g, h);
+        break;
+    default:
+        k.ruutu = PAAVALIKKO;
+        break;
     }
 
     if (n.NapinTila(NAPPI_PAGE_UP) == VAPAUTETTU) k.viive += 1;

@@ -43,13 +43,13 @@ struct KUULUVA {
 enum { RADAN_KUPLAT = 200 };
 
 struct RATA {
-    OBJEKTI kuplat[RADAN_KUPLAT];          // position, orientation, scale of each race bubble
-    double boostit[RADAN_KUPLAT] = {};     // speed boost when reached (x 1.2)
-    Sint32 pituus = 0;                     // entries read from the track file
-    Sint32 seuraava = 0;                   // the bubble to fly through next
-    double pyoriminen[3] = {1, 1, 1};      // degrees per update about X, Y, Z of the next bubble
-    Uint32 sakko = 0;                      // ms of penalty collected this flight
-    Uint32 boostiValmis = 0;               // tick after which the Alt boost may fire again
+    OBJEKTI kuplat[RADAN_KUPLAT];      // position, orientation, scale of each race bubble
+    double boostit[RADAN_KUPLAT] = {}; // speed boost when reached (x 1.2)
+    Sint32 pituus = 0;                 // entries read from the track file
+    Sint32 seuraava = 0;               // the bubble to fly through next
+    double pyoriminen[3] = {1, 1, 1};  // degrees per update about X, Y, Z of the next bubble
+    Uint32 sakko = 0;                  // ms of penalty collected this flight
+    Uint32 boostiValmis = 0;           // tick after which the Alt boost may fire again
 
     // Every race bubble a copy of `malli` at scale 4, boost 0.
     void Alusta(const OBJEKTI& malli);
@@ -67,14 +67,14 @@ const char* RadanPolku(int pelityyppi);
 
 // The world a flight happens in, with what carries over from flight to flight.
 struct LENTO {
-    OBJEKTI museo, piha;     // the scenery, scale 10
+    OBJEKTI museo, piha; // the scenery, scale 10
     PUHALTAJAT puhaltajat;
     KUPLA kuplat;
     BONUS bonus;
     MAAILMA maailma;
     RATA rata;
     LENTOTIEDOT tiedot;
-    int kameraTila = 0;      // 0 level chase, 1 rolling chase, 2 from the plane
+    int kameraTila = 0; // 0 level chase, 1 rolling chase, 2 from the plane
     bool tauko = false;
     char glyfit[4][2] = {{'\xFC', 0}, {'\xFD', 0}, {'\xFE', 0}, {'\xFF', 0}}; // wanted kinds
 };
@@ -82,18 +82,18 @@ struct LENTO {
 // The shell's own state.
 struct KUORI {
     int ruutu = PAAVALIKKO;
-    bool lopetus = false;     // quit at the end of this frame
-    int viive = 0;            // ms of per-frame delay (Page Up / Page Down), never below 0
-    int valittuKone = 0;      // index into the plane table
-    int pelityyppi = 0;       // 0 Survivor, 1..6 Bubble race A..F
-    int huippuSivu = 0;       // game type shown in the hall of fame
-    char pilotinNimi[11] = {}; // kept from one result to the next
-    int sijoitus = -1;        // place of the last result, -1 not placed
-    SDL_Event tapahtuma;      // the frame's last event, handled once more next frame
-    Uint32 loppuleima = 0;    // tick right after the last frame was rendered
+    bool lopetus = false;          // quit at the end of this frame
+    int viive = 0;                 // ms of per-frame delay (Page Up / Page Down), never below 0
+    int valittuKone = 0;           // index into the plane table
+    int pelityyppi = 0;            // 0 Survivor, 1..6 Bubble race A..F
+    int huippuSivu = 0;            // game type shown in the hall of fame
+    char pilotinNimi[11] = {};     // kept from one result to the next
+    int sijoitus = -1;             // place of the last result, -1 not placed
+    SDL_Event tapahtuma;           // the frame's last event, handled once more next frame
+    Uint32 loppuleima = 0;         // tick right after the last frame was rendered
     double frameAikaPiirrossa = 0; // the frame time the last frame was rendered with
-    TEKSTI teksti;            // the block every text of a frame is built in
-    TEKSTI sarakkeet[4];      // hall of fame columns
+    TEKSTI teksti;                 // the block every text of a frame is built in
+    TEKSTI sarakkeet[4];           // hall of fame columns
 
     KUORI() { tapahtuma.type = SDL_NOEVENT; }
 };
@@ -112,8 +112,8 @@ struct KONEET {
 void KasitteleTapahtuma(KUORI& k, NAPPAIMET& n, HIIRI& h, SDL_Event& e);
 // Steps 2..9 of a frame: quick quit, frame timer, frame-rate text, music keys,
 // menu services, the screen's body, per-frame delay, turbo. Rendering follows.
-void Kehys(KUORI& k, ASETUKSET& a, NAPPAIMET& n, HIIRI& h, AIKA& aika, GRAFIIKKA& g,
-           KONEET& koneet, LENTO& lento, KUULUVA& kuuluva, PISTEET* pisteet);
+void Kehys(KUORI& k, ASETUKSET& a, NAPPAIMET& n, HIIRI& h, AIKA& aika, GRAFIIKKA& g, KONEET& koneet,
+           LENTO& lento, KUULUVA& kuuluva, PISTEET* pisteet);
 
 // ---- Screens ----
 void ValikkoPalvelut(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, KONEET& koneet, KUULUVA& kuuluva);

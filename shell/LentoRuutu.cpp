@@ -32,8 +32,8 @@ bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento) {
 
 namespace {
 
-void KuplaKisa(const NAPPAIMET& n, PAPERPLANE& kone, LENTO& lento, GRAFIIKKA& g,
-               KUULUVA& kuuluva, KUORI& k) {
+void KuplaKisa(const NAPPAIMET& n, PAPERPLANE& kone, LENTO& lento, GRAFIIKKA& g, KUULUVA& kuuluva,
+               KUORI& k) {
     RATA& rata = lento.rata;
     BONUS& bonus = lento.bonus;
 
@@ -184,7 +184,8 @@ void LentoRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, PAPE
     kone.elevonB -= 0.08 * dx;
     kone.elevonA -= 0.1 * dy;
     kone.elevonB -= 0.1 * dy;
-    kone.wingArea = (h.NapinTila(1) == POHJASSA || n.NapinTila(NAPPI_SPACE) == POHJASSA) ? 1.0 : 0.0;
+    kone.wingArea =
+        (h.NapinTila(1) == POHJASSA || n.NapinTila(NAPPI_SPACE) == POHJASSA) ? 1.0 : 0.0;
 
     kone.PaivitaFysiikka(lento.maailma, lento.bonus);
 

@@ -14,7 +14,8 @@ const char* NimiRuudukonRivi(int r) {
             for (int koodi = alku; koodi < alku + 16; koodi++) {
                 if (koodi == 0x20) continue; // the space has its own item
                 // Codes the font has no glyph for are shown and entered as '?'.
-                rivit[rivi][n++] = MerkkiKoodiksi((unsigned char)koodi) == koodi ? (char)koodi : '?';
+                rivit[rivi][n++] =
+                    MerkkiKoodiksi((unsigned char)koodi) == koodi ? (char)koodi : '?';
             }
             rivit[rivi][n] = '\0';
         }
@@ -80,8 +81,8 @@ void PeliOhiRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, LE
             lento.tiedot.flightTime += lento.rata.sakko;
             kuplat = (Uint32)lento.rata.seuraava;
         }
-        k.sijoitus = pisteet[k.pelityyppi].LisaaTulos(kisa, kuplat, lento.tiedot.flightTime,
-                                                       k.pilotinNimi);
+        k.sijoitus =
+            pisteet[k.pelityyppi].LisaaTulos(kisa, kuplat, lento.tiedot.flightTime, k.pilotinNimi);
         SoitaAani(kuuluva.aanet[k.sijoitus >= 0 ? 4 : 0], -1);
         k.ruutu = YHTEENVETO;
     }

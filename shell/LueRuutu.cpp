@@ -11,7 +11,8 @@ const char* const LUEMINUT[] = {
     "  \x95 Bubble race: Ker\xE4\xE4 kuplat mahdollisimman NOPEASTI.",
     "",
     "N\xE4pp\xE4imet",
-    "  \x95 hiiren liikutus yl\xF6s/alas - lennokin k\xE4\xE4nt\xE4minen yl\xF6s/alas asentoonsa n\xE4hden",
+    "  \x95 hiiren liikutus yl\xF6s/alas - lennokin k\xE4\xE4nt\xE4minen yl\xF6s/alas asentoonsa "
+    "n\xE4hden",
     "  \x95 hiiren liikutus sivuttain - lennokin py\xF6ritt\xE4minen menosuuntaan n\xE4hden",
     "  \x95 hiiren oikean/vasemman napin r\xE4mpytys - lennokin k\xE4\xE4nt\xE4minen sivuttain",
     "  \x95 hiiren keskinappi tai Space - lennokin oikaisu",
@@ -23,9 +24,11 @@ const char* const LUEMINUT[] = {
     "",
     "Vinkkej\xE4 aloittelijalle",
     "  \x95 Pyri ensisijaisesti k\xE4\xE4nt\xE4m\xE4\xE4n lennokkia napeilla",
-    "  \x95 K\xE4yt\xE4 hiiren liikutus -k\xE4\xE4nt\xE4mist\xE4 vain tiukoissa, tai yl\xF6s/alas k\xE4\xE4nn\xF6ksiss\xE4",
+    "  \x95 K\xE4yt\xE4 hiiren liikutus -k\xE4\xE4nt\xE4mist\xE4 vain tiukoissa, tai yl\xF6s/alas "
+    "k\xE4\xE4nn\xF6ksiss\xE4",
     "    (On tehokkampaa!).",
-    "  \x95 Lennokkia k\xE4\xE4nt\xE4" "ess\xE4 hiirell\xE4 tai py\xF6ritt\xE4ss\xE4:",
+    "  \x95 Lennokkia k\xE4\xE4nt\xE4"
+    "ess\xE4 hiirell\xE4 tai py\xF6ritt\xE4ss\xE4:",
     "    pid\xE4 mieless\xE4, ettei sinun kannata likkuttaa hiirt\xE4 muuten",
     "    kuin T\xC4SM\xC4LLEEN yl\xF6s tai T\xC4SM\xC4LLEEN oikeaan jne.",
     "    Eli EI KOSKAAN mihink\xE4\xE4n viistoon!",
@@ -38,7 +41,8 @@ const char* const LUEMINUT[] = {
     "Omat lennokit",
     "  \x95 Lis\xE4\xE4 tekem\xE4si 3D modelisi \"Tiedostot\\3D Mallit\"",
     "  \x95 Lis\xE4\xE4 tekem\xE4si tekstuuri \"Tiedostot\\Tekstuurit\"",
-    "    Voit my\xF6s k\xE4ytt\xE4\xE4 hyv\xE4ksesi tekstuurimalleja ja tehd\xE4 pelk\xE4n tekstuurin (kuvan)",
+    "    Voit my\xF6s k\xE4ytt\xE4\xE4 hyv\xE4ksesi tekstuurimalleja ja tehd\xE4 pelk\xE4n "
+    "tekstuurin (kuvan)",
     "    vanhalle 3d modelille",
     "  \x95 Tee \"Tiedostot\\PP\":ss\xE4 uusi tiedosto ja t\xE4yt\xE4 oikein (ota mallia).",
     "    Huom! Statsien muokkaus ei viel\xE4 toiminnassa.",

@@ -21,8 +21,7 @@ int Kierra(int indeksi, int askel, int maara) {
 
 } // namespace
 
-void PaaValikko(KUORI& k, GRAFIIKKA& g, const HIIRI& h, KONEET& koneet, LENTO& lento,
-                KUULUVA&) {
+void PaaValikko(KUORI& k, GRAFIIKKA& g, const HIIRI& h, KONEET& koneet, LENTO& lento, KUULUVA&) {
     TEKSTI& t = k.teksti;
     Otsikko(g, t, h, "- The Tavio -");
 

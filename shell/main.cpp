@@ -69,8 +69,7 @@ int SDL_main(int, char**) {
         KasitteleTapahtuma(kuori, nappaimet, hiiri, kuori.tapahtuma);
         while (SDL_PollEvent(&kuori.tapahtuma))
             KasitteleTapahtuma(kuori, nappaimet, hiiri, kuori.tapahtuma);
-        Kehys(kuori, asetukset, nappaimet, hiiri, aika, grafiikka, koneet, lento, kuuluva,
-              pisteet);
+        Kehys(kuori, asetukset, nappaimet, hiiri, aika, grafiikka, koneet, lento, kuuluva, pisteet);
         kuori.frameAikaPiirrossa = aika.frameAika;
         grafiikka.Paivita(nullptr, hiiri.AnnaX(), hiiri.AnnaY(), kuori.frameAikaPiirrossa);
         kuori.loppuleima = AnnaTikit();
@@ -101,4 +100,6 @@ int SDL_main(int, char**) {
     return 0;
 }
 
-int main(int argc, char** argv) { return SDL_main(argc, argv); }
+int main(int argc, char** argv) {
+    return SDL_main(argc, argv);
+}

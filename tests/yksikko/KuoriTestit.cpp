@@ -229,8 +229,7 @@ TEST(Kuori, ReadMeScrollsWithThePointersXOnly) {
         SDL_Event e = Liike(x, y);
         p.k->tapahtuma = e;
         KasitteleTapahtuma(*p.k, p.n, p.h, p.k->tapahtuma);
-        ::Kehys(*p.k, p.asetukset, p.n, p.h, p.aika, p.g, p.koneet, *p.lento, p.kuuluva,
-                p.pisteet);
+        ::Kehys(*p.k, p.asetukset, p.n, p.h, p.aika, p.g, p.koneet, *p.lento, p.kuuluva, p.pisteet);
         std::string s;
         for (Uint32 i = 0; i < p.g.KuvienMaara; i++) {
             const KUVA& kuva = p.g.Kuvat[i];

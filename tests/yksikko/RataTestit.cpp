@@ -29,8 +29,8 @@ TEST(Rata, CountsAndShortBodies) {
         Sint32 maara;
         int kirjoitettuja;
         Sint32 odotus;
-    } tapaukset[] = {{-1, 3, 0}, {0, 3, 0}, {3, 3, 3}, {200, 200, 200}, {201, 201, 200},
-                     {5000, 250, 200}, {10, 4, 4}};
+    } tapaukset[] = {{-1, 3, 0},      {0, 3, 0},        {3, 3, 3}, {200, 200, 200},
+                     {201, 201, 200}, {5000, 250, 200}, {10, 4, 4}};
     for (auto& t : tapaukset) {
         std::unique_ptr<RATA> r(new RATA);
         std::vector<Uint8> tavut = Rata(t.maara, t.kirjoitettuja);
@@ -57,9 +57,9 @@ TEST(Rata, AHalfEntryLeavesTheRestAsTheyWere) {
 }
 
 TEST(Rata, NonFiniteNumbersEndTheTrack) {
-    for (double huono : {std::numeric_limits<double>::quiet_NaN(),
-                         std::numeric_limits<double>::infinity(),
-                         -std::numeric_limits<double>::infinity()}) {
+    for (double huono :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity()}) {
         std::unique_ptr<RATA> r(new RATA);
         std::vector<Uint8> tavut = Rata(3, 3);
         Uint64 b;

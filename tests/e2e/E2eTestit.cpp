@@ -1,0 +1,168 @@
+// The real game, played through its window with real X input.
+#include "PeliAjo.h"
+#include "shell/Kuori.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::vector<KAPPALE> PAAVALIKKO_TEKSTI = {{"Take wing", 0},       {"Options", 1},
+                                                {"Video setup", 2},     {"Hall of Fame", 3},
+                                                {"Lue t\xE4m\xE4!", 4}, {"Quit", 5}};
+enum { TAKE_WING, OPTIONS, VIDEO_SETUP, HALL_OF_FAME, LUE_TAMA, QUIT };
+
+SUORAKULMIO Valikko(PELIAJO& p, int kohta) {
+    return p.Paikka(PAAVALIKKO_TEKSTI, (size_t)kohta, 640, 512, KESKI, 1.0);
+}
+
+SUORAKULMIO TakaisinVasemmalla(PELIAJO& p) {
+    return p.Paikka({{"Back to main menu", 0}}, 0, 0, 0, ALA_VASEN, 0.75);
+}
+
+// The name grid of the game-over screen, as it lays it out.
+std::vector<KAPPALE> Ruudukko() {
+    std::vector<KAPPALE> k = {{" ", 0}};
+    for (int r = 1; r <= 14; r++) k.push_back({NimiRuudukonRivi(r), r});
+    k.push_back({"space  ", 15});
+    k.push_back({"  clear", 15});
+    return k;
+}
+
+// Types one character by clicking it on the grid.
+void Kirjoita(PELIAJO& p, char c) {
+    std::vector<KAPPALE> k = Ruudukko();
+    for (int r = 1; r <= 14; r++) {
+        const char* rivi = NimiRuudukonRivi(r);
+        for (int i = 0; rivi[i]; i++)
+            if (rivi[i] == c) {
+                p.KlikkaaKohtaa(p.Paikka(k, (size_t)r, 640, 512, KESKI, 0.6, i));
+                return;
+            }
+    }
+}
+
+Sint32 Luku(const std::vector<unsigned char>& t, size_t kohta) {
+    return (Sint32)((Uint32)t[kohta] | (Uint32)t[kohta + 1] << 8 | (Uint32)t[kohta + 2] << 16 |
+                    (Uint32)t[kohta + 3] << 24);
+}
+
+const std::vector<unsigned char> ENSIMMAISET_ASETUKSET = {1, 0, 0, 0, 0, 1, 0, 0, 1, 0, 1, 0};
+
+} // namespace
+
+TEST(Peli, SurvivorFlightToTheHallOfFameAndQuit) {
+    PELIAJO p;
+    ASSERT_TRUE(p.Valmistele());
+    ASSERT_TRUE(p.Kaynnista());
+    ASSERT_TRUE(p.OdotaIkkuna());
+
+    // The title and the menu are on screen.
+    std::vector<unsigned char> kuva = p.Kuva();
+    p.Tallenna("e2e-paavalikko");
+    SUORAKULMIO otsikko = p.Paikka({{"- The Tavio -", 0}}, 0, 640, 1024, YLA_KESKI, 1.5);
+    EXPECT_GT(p.KirkkaatPikselit(kuva, otsikko), 50);
+    EXPECT_GT(p.KirkkaatPikselit(kuva, Valikko(p, TAKE_WING)), 30);
+    EXPECT_GT(p.KirkkaatPikselit(kuva, Valikko(p, QUIT)), 15);
+
+    p.KlikkaaKohtaa(Valikko(p, TAKE_WING));
+    PELIAJO::Odota(2500);
+    p.Tallenna("e2e-survivor-lento");
+    p.Paina("Escape");
+    PELIAJO::Odota(500);
+    p.Tallenna("e2e-peli-ohi");
+
+    for (char c : std::string("Ilma")) Kirjoita(p, c);
+    p.KlikkaaKohtaa(p.Paikka({{"To the summary", 0}}, 0, 640, 0, ALA_KESKI, 0.75));
+    PELIAJO::Odota(300);
+    p.Tallenna("e2e-yhteenveto");
+    p.KlikkaaKohtaa(TakaisinVasemmalla(p));
+    PELIAJO::Odota(300);
+
+    p.KlikkaaKohtaa(Valikko(p, HALL_OF_FAME));
+    PELIAJO::Odota(500);
+    kuva = p.Kuva();
+    p.Tallenna("e2e-hall-of-fame");
+    std::vector<KAPPALE> lentajat = {{"Pilot", 0}, {"Ilma", 2}};
+    for (int r = 3; r < 22; r++) lentajat.push_back({"", r});
+    EXPECT_GT(p.KirkkaatPikselit(kuva, p.Paikka(lentajat, 1, 769.8, 900, YLA_VASEN, 0.5)), 10);
+
+    p.KlikkaaKohtaa(TakaisinVasemmalla(p));
+    PELIAJO::Odota(300);
+    auto alku = std::chrono::steady_clock::now();
+    p.KlikkaaKohtaa(Valikko(p, QUIT));
+    EXPECT_EQ(p.OdotaLoppu(60), 0);
+    double kesto = std::chrono::duration<double>(std::chrono::steady_clock::now() - alku).count();
+    EXPECT_GE(kesto, 5.0); // the credits
+
+    std::vector<unsigned char> taulu = p.LueTiedosto("Tiedostot/Muu Data/Pisteet1.sav");
+    ASSERT_EQ(taulu.size(), 384u);
+    EXPECT_EQ(Luku(taulu, 0), 1);          // flights
+    EXPECT_GT((Uint32)Luku(taulu, 4), 0u); // place 1's time
+    EXPECT_EQ(std::string((const char*)&taulu[164]), "Ilma");
+    EXPECT_EQ(p.LueTiedosto("Tiedostot/Muu Data/Setup.sav"), ENSIMMAISET_ASETUKSET);
+}
+
+TEST(Peli, BubbleRaceEndingOnTheGroundEntersItsOwnTable) {
+    PELIAJO p;
+    ASSERT_TRUE(p.Valmistele());
+    ASSERT_TRUE(p.Kaynnista());
+    ASSERT_TRUE(p.OdotaIkkuna());
+
+    p.KlikkaaKohtaa(Valikko(p, OPTIONS));
+    PELIAJO::Odota(300);
+    std::vector<KAPPALE> asetukset = {
+        {"Change the aeroplane", 0}, {"Game type ", 1}, {"Survivor", 1}, {"Back to main menu", 3}};
+    p.KlikkaaKohtaa(p.Paikka(asetukset, 2, 640, 512, KESKI, 0.75));
+    PELIAJO::Odota(300);
+    p.Tallenna("e2e-asetukset");
+    asetukset[2].teksti = "Bubble race - Anach";
+    p.KlikkaaKohtaa(p.Paikka(asetukset, 3, 640, 512, KESKI, 0.75));
+    PELIAJO::Odota(300);
+
+    p.KlikkaaKohtaa(Valikko(p, TAKE_WING));
+    PELIAJO::Odota(2500);
+    p.Tallenna("e2e-kisa-lento");
+    // Push the mouse forwards: the nose goes down and the plane dives to the ground.
+    for (int i = 0; i < 40; i++) {
+        p.Liiku(0, -40);
+        PELIAJO::Odota(50);
+    }
+    PELIAJO::Odota(8000);
+    p.Tallenna("e2e-kisa-maassa");
+    p.Paina("space");
+    PELIAJO::Odota(500);
+    p.KlikkaaKohtaa(TakaisinVasemmalla(p));
+    PELIAJO::Odota(300);
+    p.Sulje();
+    EXPECT_EQ(p.OdotaLoppu(60), 0);
+
+    std::vector<unsigned char> kisa = p.LueTiedosto("Tiedostot/Muu Data/Pisteet2.sav");
+    ASSERT_EQ(kisa.size(), 384u);
+    EXPECT_EQ(Luku(kisa, 0), 1);
+    std::vector<unsigned char> survivor = p.LueTiedosto("Tiedostot/Muu Data/Pisteet1.sav");
+    ASSERT_EQ(survivor.size(), 384u);
+    EXPECT_EQ(Luku(survivor, 0), 0);
+}
+
+TEST(Peli, ClosingTheWindowInFlightShowsTheCreditsAndSaves) {
+    PELIAJO p;
+    ASSERT_TRUE(p.Valmistele());
+    ASSERT_TRUE(p.Kaynnista());
+    ASSERT_TRUE(p.OdotaIkkuna());
+    p.KlikkaaKohtaa(Valikko(p, TAKE_WING));
+    PELIAJO::Odota(2000);
+    auto alku = std::chrono::steady_clock::now();
+    p.Sulje();
+    PELIAJO::Odota(1500);
+    std::vector<unsigned char> kuva = p.Kuva();
+    p.Tallenna("e2e-lopputekstit");
+    SUORAKULMIO tekijat =
+        p.Paikka({{"The game by the Tavio team", 0}, {"", 3}}, 0, 640, 512, KESKI, 1.0);
+    EXPECT_GT(p.KirkkaatPikselit(kuva, tekijat), 30);
+    EXPECT_EQ(p.OdotaLoppu(60), 0);
+    double kesto = std::chrono::duration<double>(std::chrono::steady_clock::now() - alku).count();
+    EXPECT_GE(kesto, 5.0);
+    EXPECT_EQ(p.LueTiedosto("Tiedostot/Muu Data/Setup.sav"), ENSIMMAISET_ASETUKSET);
+    EXPECT_EQ(p.LueTiedosto("Tiedostot/Muu Data/Pisteet7.sav").size(), 384u);
+}

@@ -1,0 +1,268 @@
+#include "PeliAjo.h"
+
+#include "apu/TestiApu.h"
+
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <signal.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+Window EtsiIkkuna(Display* d, Window w, const char* nimi) {
+    char* oma = nullptr;
+    if (XFetchName(d, w, &oma) && oma) {
+        bool sama = strcmp(oma, nimi) == 0;
+        XFree(oma);
+        if (sama) return w;
+    }
+    Window juuri, vanhempi, *lapset = nullptr;
+    unsigned int n = 0;
+    if (!XQueryTree(d, w, &juuri, &vanhempi, &lapset, &n)) return 0;
+    Window loytynyt = 0;
+    for (unsigned int i = 0; i < n && !loytynyt; i++) loytynyt = EtsiIkkuna(d, lapset[i], nimi);
+    if (lapset) XFree(lapset);
+    return loytynyt;
+}
+
+} // namespace
+
+void PELIAJO::Odota(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+PELIAJO::PELIAJO() {
+    peli = KoontiKansio() + "/tavio";
+    artefaktit = KoontiKansio() + "/artefaktit";
+    TeeKansiot(artefaktit);
+    char malli[] = "/tmp/tavio-e2e-XXXXXX";
+    kansio = mkdtemp(malli);
+    d = XOpenDisplay(nullptr);
+}
+
+PELIAJO::~PELIAJO() {
+    if (pid > 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    if (d) XCloseDisplay(d);
+    asettelu.Vapauta();
+    std::string komento = "rm -rf '" + kansio + "'";
+    if (system(komento.c_str()) != 0) fprintf(stderr, "could not remove %s\n", kansio.c_str());
+}
+
+bool PELIAJO::Valmistele() {
+    std::string komento = "cp -r '" + KoontiKansio() + "/Tiedostot' '" + kansio + "/'";
+    if (system(komento.c_str()) != 0) return false;
+    TeeKansiot(kansio + "/Tiedostot/Muu Data");
+    // The layout of the game's texts, with the same font widths the game reads.
+    asettelu.AlustaPuskurit();
+    asettelu.FonttienMaara = 1;
+    asettelu.Fontit = new FONTTI[1];
+    std::string leveydet = kansio + "/Tiedostot/Fontit/MerkkienLeveydet.txt";
+    asettelu.Fontit[0].Alusta("Fontti", leveydet.c_str());
+    return d != nullptr;
+}
+
+bool PELIAJO::Kaynnista() {
+    pid = fork();
+    if (pid == 0) {
+        if (chdir(kansio.c_str()) != 0) _exit(127);
+        std::string loki = kansio + "/peli.err";
+        if (!freopen(loki.c_str(), "w", stderr)) _exit(127);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        execl(peli.c_str(), peli.c_str(), (char*)nullptr);
+        _exit(127);
+    }
+    return pid > 0;
+}
+
+bool PELIAJO::OdotaIkkuna(double sekuntia) {
+    auto loppu = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekuntia);
+    while (std::chrono::steady_clock::now() < loppu) {
+        ikkuna = EtsiIkkuna(d, DefaultRootWindow(d), "The Tavio");
+        if (ikkuna) {
+            XWindowAttributes a;
+            if (XGetWindowAttributes(d, ikkuna, &a) && a.map_state == IsViewable) {
+                leveys = a.width;
+                korkeus = a.height;
+                Odota(1500); // a few frames, and SDL has grabbed the pointer
+                return true;
+            }
+        }
+        Odota(100);
+    }
+    return false;
+}
+
+void PELIAJO::Kotiin() {
+    for (int i = 0; i < 8; i++) {
+        XTestFakeRelativeMotionEvent(d, -leveys / 3, -korkeus / 3, CurrentTime);
+        XFlush(d);
+        Odota(40);
+    }
+}
+
+void PELIAJO::Osoita(double x, double y) {
+    Kotiin();
+    // Pixels the game maps to these screen units (see the input devices).
+    int px = (int)(x * leveys / 1280.0 + 0.5);
+    int py = (int)(korkeus - 1 - y * korkeus / 1024.0 + 0.5);
+    while (px != 0 || py != 0) {
+        int askelX = px > 60 ? 60 : px, askelY = py > 60 ? 60 : py;
+        XTestFakeRelativeMotionEvent(d, askelX, askelY, CurrentTime);
+        XFlush(d);
+        px -= askelX;
+        py -= askelY;
+        Odota(30);
+    }
+    Odota(100);
+}
+
+void PELIAJO::Liiku(int dx, int dy) {
+    XTestFakeRelativeMotionEvent(d, dx, dy, CurrentTime);
+    XFlush(d);
+}
+
+void PELIAJO::Klikkaa(int nappi) {
+    XTestFakeButtonEvent(d, (unsigned)nappi, True, CurrentTime);
+    XFlush(d);
+    Odota(80);
+    XTestFakeButtonEvent(d, (unsigned)nappi, False, CurrentTime);
+    XFlush(d);
+    Odota(250);
+}
+
+void PELIAJO::KlikkaaKohtaa(const SUORAKULMIO& r, int nappi) {
+    Osoita(r.KeskiX(), r.KeskiY());
+    Klikkaa(nappi);
+}
+
+void PELIAJO::Nappain(const char* keysym, bool alas) {
+    KeyCode koodi = XKeysymToKeycode(d, XStringToKeysym(keysym));
+    XTestFakeKeyEvent(d, koodi, alas ? True : False, CurrentTime);
+    XFlush(d);
+}
+
+void PELIAJO::Paina(const char* keysym, int pitoMs) {
+    Nappain(keysym, true);
+    Odota(pitoMs);
+    Nappain(keysym, false);
+    Odota(200);
+}
+
+SUORAKULMIO PELIAJO::Paikka(const std::vector<KAPPALE>& kappaleet, size_t kohta, double x, double y,
+                            KESKITYSTAPA tapa, double koko, int merkki) {
+    TEKSTI* t = new TEKSTI;
+    t->Alku();
+    size_t alku = 0, pituus = 0;
+    for (size_t i = 0; i < kappaleet.size(); i++) {
+        size_t ennen = t->MerkkienMaara;
+        t->Lisaa(kappaleet[i].teksti.c_str(), kappaleet[i].rivi, false);
+        if (i == kohta) {
+            alku = ennen;
+            pituus = t->MerkkienMaara - ennen;
+        }
+    }
+    asettelu.TyhjennaKuvaPuskuri();
+    asettelu.TulostaTeksti(*t, x, y, tapa, 0, koko);
+    delete t;
+    SUORAKULMIO r;
+    if (pituus == 0 || alku + pituus > asettelu.KuvienMaara) return r;
+    if (merkki >= 0 && (size_t)merkki < pituus) {
+        alku += (size_t)merkki;
+        pituus = 1;
+    }
+    const KUVA& eka = asettelu.Kuvat[alku];
+    const KUVA& vika = asettelu.Kuvat[alku + pituus - 1];
+    r.x = eka.X;
+    r.y = eka.Y;
+    r.leveys = vika.X + vika.Leveys - eka.X;
+    r.korkeus = eka.Korkeus;
+    return r;
+}
+
+std::vector<unsigned char> PELIAJO::Kuva() {
+    std::vector<unsigned char> rgb;
+    XImage* kuva =
+        XGetImage(d, ikkuna, 0, 0, (unsigned)leveys, (unsigned)korkeus, AllPlanes, ZPixmap);
+    if (!kuva) return rgb;
+    rgb.resize((size_t)leveys * korkeus * 3);
+    for (int yy = 0; yy < korkeus; yy++)
+        for (int xx = 0; xx < leveys; xx++) {
+            unsigned long p = XGetPixel(kuva, xx, yy);
+            size_t i = ((size_t)yy * leveys + xx) * 3;
+            rgb[i] = (unsigned char)((p & kuva->red_mask) >> 16);
+            rgb[i + 1] = (unsigned char)((p & kuva->green_mask) >> 8);
+            rgb[i + 2] = (unsigned char)(p & kuva->blue_mask);
+        }
+    XDestroyImage(kuva);
+    return rgb;
+}
+
+bool PELIAJO::Tallenna(const std::string& nimi) {
+    std::vector<unsigned char> rgb = Kuva();
+    if (rgb.empty()) return false;
+    std::string ppm = kansio + "/" + nimi + ".ppm";
+    FILE* f = fopen(ppm.c_str(), "wb");
+    if (!f) return false;
+    fprintf(f, "P6\n%d %d\n255\n", leveys, korkeus);
+    fwrite(rgb.data(), 1, rgb.size(), f);
+    fclose(f);
+    std::string komento = "convert '" + ppm + "' '" + artefaktit + "/" + nimi + ".png'";
+    return system(komento.c_str()) == 0;
+}
+
+int PELIAJO::KirkkaatPikselit(const std::vector<unsigned char>& kuva, const SUORAKULMIO& r) {
+    int x0 = (int)(r.x * leveys / 1280.0), x1 = (int)((r.x + r.leveys) * leveys / 1280.0);
+    int y1 = korkeus - 1 - (int)(r.y * korkeus / 1024.0);
+    int y0 = korkeus - 1 - (int)((r.y + r.korkeus) * korkeus / 1024.0);
+    int n = 0;
+    for (int yy = y0 < 0 ? 0 : y0; yy <= y1 && yy < korkeus; yy++)
+        for (int xx = x0 < 0 ? 0 : x0; xx <= x1 && xx < leveys; xx++) {
+            size_t i = ((size_t)yy * leveys + xx) * 3;
+            if (i + 2 < kuva.size() && kuva[i] + kuva[i + 1] + kuva[i + 2] > 3 * 150) n++;
+        }
+    return n;
+}
+
+void PELIAJO::Sulje() {
+    XEvent e;
+    memset(&e, 0, sizeof e);
+    e.xclient.type = ClientMessage;
+    e.xclient.window = ikkuna;
+    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, ikkuna, False, NoEventMask, &e);
+    XFlush(d);
+}
+
+int PELIAJO::OdotaLoppu(double sekuntia) {
+    auto loppu = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekuntia);
+    while (std::chrono::steady_clock::now() < loppu) {
+        int tila = 0;
+        pid_t r = waitpid(pid, &tila, WNOHANG);
+        if (r == pid) {
+            pid = 0;
+            return WIFEXITED(tila) ? WEXITSTATUS(tila) : 128 + WTERMSIG(tila);
+        }
+        Odota(50);
+    }
+    return -1;
+}
+
+std::vector<unsigned char> PELIAJO::LueTiedosto(const std::string& suhteellinen) {
+    std::ifstream f(kansio + "/" + suhteellinen, std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(f),
+                                      std::istreambuf_iterator<char>());
+}

@@ -1,0 +1,75 @@
+// Drives one run of the real game binary the way a person does: real X input
+// through the XTest extension, the window closed with a WM_DELETE_WINDOW
+// message, screenshots read back from the X server. Needs an X server (Xvfb).
+//
+// The game grabs the mouse and hides the system cursor, so SDL reports relative
+// motion and keeps its own pointer, clamped to the window. The driver therefore
+// homes the pointer in the top-left corner and moves from there in small steps.
+#pragma once
+
+#include "graphics/GrafiikkaMoottori.h"
+
+#include <X11/Xlib.h>
+#include <string>
+#include <sys/types.h>
+#include <utility>
+#include <vector>
+
+struct SUORAKULMIO {
+    double x = 0, y = 0, leveys = 0, korkeus = 0; // screen units (1280 x 1024, y up)
+    double KeskiX() const { return x + leveys / 2; }
+    double KeskiY() const { return y + korkeus / 2; }
+};
+
+// One piece of a text as a screen adds it: the text, its line, and whether it
+// is a menu item.
+struct KAPPALE {
+    std::string teksti;
+    int rivi;
+};
+
+struct PELIAJO {
+    std::string peli;       // the game binary
+    std::string kansio;     // working folder holding a copy of Tiedostot
+    std::string artefaktit; // where screenshots are kept
+    pid_t pid = 0;
+    Display* d = nullptr;
+    Window ikkuna = 0;
+    int leveys = 0, korkeus = 0; // window, pixels
+    GRAFIIKKA asettelu;          // the game's own text layout, with the data set's font
+
+    PELIAJO();
+    ~PELIAJO();
+    // Makes the working folder from the build's data set.
+    bool Valmistele();
+    bool Kaynnista();
+    // Waits for the window to be mapped and to have drawn something.
+    bool OdotaIkkuna(double sekuntia = 60);
+
+    // Input.
+    void Kotiin();
+    void Osoita(double x, double y); // screen units
+    void Liiku(int dx, int dy);      // relative motion, pixels
+    void Klikkaa(int nappi = 1);
+    void KlikkaaKohtaa(const SUORAKULMIO& r, int nappi = 1);
+    void Nappain(const char* keysym, bool alas);
+    void Paina(const char* keysym, int pitoMs = 120);
+    static void Odota(int ms);
+
+    // Where the game draws piece `kohta` of a text laid out as the screen does
+    // (or only its glyph number `merkki`, counting from 0).
+    SUORAKULMIO Paikka(const std::vector<KAPPALE>& kappaleet, size_t kohta, double x, double y,
+                       KESKITYSTAPA tapa, double koko, int merkki = -1);
+
+    // Screenshots: pixels of the window, saved as PNG into the artefacts.
+    std::vector<unsigned char> Kuva(); // RGB rows, top row first
+    bool Tallenna(const std::string& nimi);
+    // Pixels brighter than the dark background inside a screen rectangle.
+    int KirkkaatPikselit(const std::vector<unsigned char>& kuva, const SUORAKULMIO& r);
+
+    // Closing and the end.
+    void Sulje();
+    // Exit code, or -1 when the game did not end in time (it is then killed).
+    int OdotaLoppu(double sekuntia);
+    std::vector<unsigned char> LueTiedosto(const std::string& suhteellinen);
+};
