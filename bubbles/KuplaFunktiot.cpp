@@ -4,6 +4,8 @@
 #include "foundation/AikaFunktiot.h"
 #include "foundation/PerusFunktiot.h"
 
+#include <cmath>
+
 namespace {
 
 const char* const AANET[5] = {
@@ -64,6 +66,52 @@ void AloitaBonus(int laji, BONUS& bonus, Mix_Chunk* tyhjennysAani) {
     }
 }
 
+// Turning by X, then Y, then Z about the bubble's own axes is the one turn Z Y X.
+void TeeKaannos(KUPLA& k, int i) {
+    MATRIISI4X4& t = k.spinTurns[i];
+    t.Yksikoksi();
+    t.PyoritaX(k.spins[i][0]);
+    t.PyoritaY(k.spins[i][1]);
+    t.PyoritaZ(k.spins[i][2]);
+    for (int a = 0; a < 3; a++) k.spinTurnsOf[i][a] = k.spins[i][a];
+}
+
+// OrthonormalizeMatrix with the same arithmetic in the same order (so the same
+// bits), written here where the compiler can inline it: a full pool runs it a
+// thousand times an update.
+inline void Normalisoi(double* v) {
+    float pituus = (float)std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    if (pituus > 0) {
+        v[0] /= (double)pituus;
+        v[1] /= (double)pituus;
+        v[2] /= (double)pituus;
+    }
+}
+inline void Ristitulo(double* ulos, const double* a, const double* b) {
+    ulos[0] = a[1] * b[2] - a[2] * b[1];
+    ulos[1] = a[2] * b[0] - a[0] * b[2];
+    ulos[2] = a[0] * b[1] - a[1] * b[0];
+}
+// m = t x m over the 3x3 blocks, the arithmetic of MATRIISI4X4::KerroMatriisi.
+inline void Kaanna(double* m, const double* t) {
+    double tulo[9];
+    for (int r = 0; r < 3; r++)
+        for (int c = 0; c < 3; c++) {
+            double summa = 0;
+            for (int k = 0; k < 3; k++) summa += t[4 * r + k] * m[4 * k + c];
+            tulo[3 * r + c] = summa;
+        }
+    for (int r = 0; r < 3; r++)
+        for (int c = 0; c < 3; c++) m[4 * r + c] = tulo[3 * r + c];
+}
+inline void Ortonormalisoi(double* m) {
+    Normalisoi(m);
+    Ristitulo(m + 8, m, m + 4);
+    Normalisoi(m + 8);
+    Ristitulo(m + 4, m + 8, m);
+    Normalisoi(m + 4);
+}
+
 } // namespace
 
 void KUPLA::Alusta() {
@@ -81,6 +129,7 @@ void KUPLA::Alusta() {
         bubbles[i].Alusta(templates[0]);
         isFree[i] = true;
         spins[i][0] = spins[i][1] = spins[i][2] = 0;
+        TeeKaannos(*this, i);
         rises[i] = 0;
     }
     wantedKind = 0;
@@ -95,24 +144,21 @@ void KUPLA::Puhalla(SIJAINTI paikka) {
     bubbles[i].Sijainti = paikka;
     bubbles[i].Sijainti.y += 2.5;
     for (int a = 0; a < 3; a++) spins[i][a] = Sattuma(0, 2000) * 0.0001;
+    TeeKaannos(*this, i);
     rises[i] = Sattuma(5, 100) * 0.0001;
     isFree[i] = false;
 }
 
 int KUPLA::Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus) {
     const SIJAINTI koneenPaikka = kone.body.Sijainti;
-    const bool tyhjenna = bonus.clearBubbles;
     // The sucker and the repeller add up; equal strengths cancel exactly.
     const double veto = bonus.suck + bonus.repel;
-    int tulos = 0;
-    int oikeaLaji = -1; // kind of the last pick-up of this update when it was right
 
+    // First every live bubble moves, turns and grows. No bubble's motion depends on
+    // another's or on the generator, so this runs as its own tight loop, ahead of
+    // the pick-up and pop tests that must go slot by slot.
     for (int i = 0; i < KUPLIEN_MAARA; i++) {
         if (isFree[i]) continue;
-        // A cleared bubble still has this one update: it moves, shows and can be
-        // picked up or pop.
-        if (tyhjenna) isFree[i] = true;
-
         OBJEKTI& o = bubbles[i];
         SIJAINTI& p = o.Sijainti;
         VEKTORI d;
@@ -120,21 +166,34 @@ int KUPLA::Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus) {
             d.Aseta(koneenPaikka.x - p.x, koneenPaikka.y - p.y, koneenPaikka.z - p.z);
             d.AsetaPituus(veto);
         }
-        const double* m = o.Kiertomatriisi.m;
+        // Bubbles swim slowly along their own forward axis and rise.
+        double* m = o.Kiertomatriisi.m;
         p.x += 0.02 * m[8] + d.x;
         p.y += 0.02 * m[9] + rises[i] + d.y;
         p.z += 0.02 * m[10] + d.z;
 
-        o.Kiertomatriisi.PyoritaX(spins[i][0]);
-        o.Kiertomatriisi.PyoritaY(spins[i][1]);
-        o.Kiertomatriisi.PyoritaZ(spins[i][2]);
-        OrthonormalizeMatrix(o.Kiertomatriisi.m);
+        const double* tehty = spinTurnsOf[i];
+        if (spins[i][0] != tehty[0] || spins[i][1] != tehty[1] || spins[i][2] != tehty[2])
+            TeeKaannos(*this, i);
+        Kaanna(m, spinTurns[i].m);
+        Ortonormalisoi(m);
 
         // Bubbles grow as they rise.
         o.Skaalaus = p.y * 0.001 + 0.5;
+    }
+
+    // A cleared bubble still has this one update: it has moved, and it shows and
+    // can be picked up or pop.
+    const bool tyhjenna = bonus.clearBubbles;
+    int tulos = 0;
+    int oikeaLaji = -1; // kind of the last pick-up of this update when it was right
+    for (int i = 0; i < KUPLIEN_MAARA; i++) {
+        if (isFree[i]) continue;
+        if (tyhjenna) isFree[i] = true;
+        OBJEKTI& o = bubbles[i];
         g.LisaaObjekti(o);
 
-        if (Etaisyys(p, koneenPaikka) <= 2.25 * o.Skaalaus) {
+        if (Etaisyys(o.Sijainti, koneenPaikka) <= 2.25 * o.Skaalaus) {
             isFree[i] = true;
             // Every pick-up replaces the pending boost; the lower the plane, the more.
             bonus.speedBoost = (130 - koneenPaikka.y) * 0.0025 + Sattuma(800, 1200) * 0.00006;
@@ -151,7 +210,7 @@ int KUPLA::Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus) {
 
         // The draw is never above 32767, so a bubble pops with probability about
         // y / 32768 per update, never at or below the ground.
-        if (Sattuma(0, 10000000) < p.y) isFree[i] = true;
+        if (Sattuma(0, 10000000) < o.Sijainti.y) isFree[i] = true;
     }
 
     bonus.clearBubbles = false;
