@@ -148,6 +148,42 @@ OBJEKTI Objekti(const char* malli, const char* tekstuuri) {
 
 } // namespace
 
+TEST_F(Ikkuna, SetUpLeavesEmptyBuffersOneCameraAndThePointer) {
+    EXPECT_EQ(g.ObjektienMaara, 0u);
+    EXPECT_EQ(g.KuvienMaara, 0u);
+    ASSERT_EQ(g.KameroidenMaara, 1u);
+    EXPECT_EQ(g.KytkettyKamera, 0u);
+    EXPECT_EQ(g.Kamera().Ylos.y, 1);
+    EXPECT_EQ(g.IkkunanLeveys, W);
+    EXPECT_EQ(g.IkkunanKorkeus, H);
+    EXPECT_EQ(g.FonttienMaara, 1u);
+    EXPECT_EQ(g.Fontti()[0].Kirjaimet['A'].Leveys, 16);
+    EXPECT_STREQ(g.Osoitin.TekstuuriNimi, "Osoitin");
+    EXPECT_EQ(g.Osoitin.Leveys, 64);
+    EXPECT_EQ(g.Osoitin.U1, 1);
+    GRAFIIKKA uusi;
+    uusi.Alusta(W, H);
+    EXPECT_TRUE(uusi.OsoitinNakyvissa);
+    uusi.Vapauta();
+}
+
+TEST_F(Ikkuna, WithoutALoadListTheTablesAreEmptyAndFramesStillDraw) {
+    remove("Tiedostot/LatausLista.txt");
+    GRAFIIKKA tyhja;
+    tyhja.Alusta(W, H);
+    EXPECT_EQ(tyhja.TekstuurienMaara, 0u);
+    EXPECT_EQ(tyhja.MallienMaara, 0u);
+    OBJEKTI o;
+    tyhja.LisaaObjekti(o);
+    TEKSTI t;
+    t.Alku();
+    t.Lisaa("Hei", 0, true);
+    tyhja.TulostaTeksti(t, 640, 512, KESKI, 0, 1.0);
+    tyhja.Paivita(nullptr, 640, 512, 0); // pointer and glyphs untextured, nothing unresolved read
+    EXPECT_EQ(tyhja.KuvienMaara, 0u);
+    tyhja.Vapauta();
+}
+
 TEST_F(Ikkuna, TexturesUploadInLoadListOrderWithTheirMipmaps) {
     ASSERT_EQ(g.TekstuurienMaara, 7u);
     for (Uint32 i = 0; i < g.TekstuurienMaara; i++) {
