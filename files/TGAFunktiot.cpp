@@ -8,6 +8,7 @@
 
 #include "graphics/TekstuuriFunktiot.h"
 
+#include <SDL_endian.h>
 #include <cstdint>
 #include <cstring>
 
@@ -60,29 +61,76 @@ struct LUKIJA {
     }
 };
 
-// Decodes run-length packets into `kuva` of `pikseleita` pixels of b bytes.
-// Returns how many bytes from the start were written. A packet that runs past
-// the last pixel is clipped; packets may cross scan lines.
-size_t PuraRLE(LUKIJA& lukija, unsigned char* kuva, size_t pikseleita, size_t b) {
+// Blue, green, red (alpha) of the file to red, green, blue (alpha), from `lahde`
+// to `kohde` (the same place or apart), n pixels of B bytes.
+template <size_t B> void KaannaKanavat(unsigned char* kohde, const unsigned char* lahde, size_t n) {
+    if (kohde == lahde) {
+#if SDL_BYTEORDER == SDL_LIL_ENDIAN
+        if (B == 4) {
+            // Whole 32-bit pixels, which the compiler turns into vector code.
+            for (size_t i = 0; i < n; i++, kohde += 4) {
+                Uint32 x;
+                memcpy(&x, kohde, 4);
+                x = (x & 0xFF00FF00u) | ((x << 16) & 0x00FF0000u) | ((x >> 16) & 0x000000FFu);
+                memcpy(kohde, &x, 4);
+            }
+            return;
+        }
+#endif
+        // In place only the blue and red bytes move.
+        for (size_t i = 0; i < n; i++, kohde += B) {
+            unsigned char sininen = kohde[0];
+            kohde[0] = kohde[2];
+            kohde[2] = sininen;
+        }
+        return;
+    }
+    for (size_t i = 0; i < n; i++, kohde += B, lahde += B) {
+        kohde[0] = lahde[2];
+        kohde[1] = lahde[1];
+        kohde[2] = lahde[0];
+        if (B == 4) kohde[3] = lahde[3];
+    }
+}
+
+// Decodes run-length packets of B-byte pixels into `kuva` of `pikseleita`
+// pixels, already as RGB(A). Returns how many bytes from the start were
+// written, a whole number of pixels. A packet that runs past the last pixel is
+// clipped; packets may cross scan lines. A pixel cut by the end of the file
+// keeps the bytes it has, the rest zero.
+template <size_t B> size_t PuraRLE(LUKIJA& lukija, unsigned char* kuva, size_t pikseleita) {
     size_t p = 0;
     while (p < pikseleita) {
         int otsake = lukija.Tavu();
         if (otsake < 0) break;
         size_t maara = (size_t)(otsake & 0x7F) + 1;
         if (maara > pikseleita - p) maara = pikseleita - p;
+        unsigned char* q = kuva + p * B;
         if (otsake < 128) {
-            size_t tavuja = maara * b;
-            size_t luettu = lukija.Lue(kuva + p * b, tavuja);
-            if (luettu < tavuja) return p * b + luettu;
+            size_t tavuja = maara * B;
+            if (lukija.maara - lukija.kohta >= tavuja) {
+                // The usual case: the whole packet is in the buffer.
+                KaannaKanavat<B>(q, lukija.puskuri + lukija.kohta, maara);
+                lukija.kohta += tavuja;
+            } else {
+                size_t luettu = lukija.Lue(q, tavuja);
+                if (luettu < tavuja) {
+                    size_t kokonaisia = (luettu + B - 1) / B;
+                    memset(q + luettu, 0, kokonaisia * B - luettu);
+                    KaannaKanavat<B>(q, q, kokonaisia);
+                    return (p + kokonaisia) * B;
+                }
+                KaannaKanavat<B>(q, q, maara);
+            }
         } else {
-            unsigned char pikseli[4];
-            if (lukija.Lue(pikseli, b) < b) return p * b;
-            unsigned char* q = kuva + p * b;
-            for (size_t i = 0; i < maara; i++, q += b) memcpy(q, pikseli, b);
+            unsigned char pikseli[B];
+            if (lukija.Lue(pikseli, B) < B) return p * B;
+            KaannaKanavat<B>(pikseli, pikseli, 1);
+            for (size_t i = 0; i < maara; i++, q += B) memcpy(q, pikseli, B);
         }
         p += maara;
     }
-    return p * b;
+    return p * B;
 }
 
 } // namespace
@@ -114,17 +162,20 @@ bool LueTGA(FILE* f, TEKSTUURI& t) {
     // The rows go out as the file holds them (the origin bits are not used):
     // the first row of the file is texture coordinate 0.
     unsigned char* kuva = new unsigned char[koko];
-    size_t kirjoitettu =
-        (tyyppi == 2) ? lukija->Lue(kuva, koko) : PuraRLE(*lukija, kuva, (size_t)pikseleita, b);
-    delete lukija;
-    if (kirjoitettu < koko) memset(kuva + kirjoitettu, 0, koko - kirjoitettu);
-
-    // Blue, green, red (alpha) to red, green, blue (alpha).
-    for (unsigned char* p = kuva; p < kuva + koko; p += b) {
-        unsigned char sininen = p[0];
-        p[0] = p[2];
-        p[2] = sininen;
+    // What the file does not hold is zero.
+    if (tyyppi == 2) {
+        size_t luettu = lukija->Lue(kuva, koko);
+        memset(kuva + luettu, 0, koko - luettu);
+        if (b == 4)
+            KaannaKanavat<4>(kuva, kuva, (size_t)pikseleita);
+        else
+            KaannaKanavat<3>(kuva, kuva, (size_t)pikseleita);
+    } else {
+        size_t kirjoitettu = (b == 4) ? PuraRLE<4>(*lukija, kuva, (size_t)pikseleita)
+                                      : PuraRLE<3>(*lukija, kuva, (size_t)pikseleita);
+        memset(kuva + kirjoitettu, 0, koko - kirjoitettu);
     }
+    delete lukija;
 
     delete[] t.Pikselit;
     t.Pikselit = kuva;
