@@ -160,3 +160,17 @@ void PAPERPLANE::Alusta(const char* polku) {
     body.Kiertomatriisi.Yksikoksi();
     body.Skaalaus = 0.3;
 }
+
+void LataaPPt(PAPERPLANE*& koneet, int& maara) {
+    LISTAN_OSIO osio;
+    LataaListanOsio("PAPERPLANE", false, osio);
+    maara = osio.Maara > 0 ? osio.Maara : 0;
+    koneet = new PAPERPLANE[maara];
+    for (int i = 0; i < maara; i++) {
+        char polku[POLUN_PITUUS + 1];
+        const char* tiedosto = osio.Tiedostot[i] ? osio.Tiedostot[i] : "";
+        snprintf(polku, sizeof polku, "Tiedostot\\PP\\%s", tiedosto);
+        koneet[i].Alusta(polku);
+    }
+    osio.Vapauta(true);
+}

@@ -189,3 +189,54 @@ TEST(PPTiedosto, TurnControlFromTheFileDecaysInFlight) {
     }
     EXPECT_LT(p.body.Kiertomatriisi.EteenV().x, -0.01); // it started its flight turning
 }
+
+TEST(PPLataus, PlanesOfTheLoadListInListOrder) {
+    TYOKANSIO kansio;
+    KirjoitaTiedosto("Tiedostot/LatausLista.txt", "TEKSTUURIT\n>Paperi.tga=Paperi;\n#\n"
+                                                  "PAPERPLANE\n"
+                                                  ">Kolmas.txt;\n"
+                                                  ">Eka.txt;\n"
+                                                  "Planes without a file still count:\n"
+                                                  ">Puuttuu.txt;\n"
+                                                  "#\n");
+    KirjoitaTiedosto("Tiedostot/PP/Kolmas.txt", "#PP;>Kolmas;\n#MASSA;>3;\n#END_OF_FILE;\n");
+    KirjoitaTiedosto("Tiedostot/PP/Eka.txt", "#PP;>Eka;\n#MASSAJAKAUMA;>10;\n#END_OF_FILE;\n");
+    PAPERPLANE* koneet = nullptr;
+    int maara = -1;
+    LataaPPt(koneet, maara);
+    ASSERT_EQ(maara, 3);
+    EXPECT_STREQ(koneet[0].name, "Kolmas");
+    EXPECT_EQ(koneet[0].mass, 3.0);
+    EXPECT_STREQ(koneet[1].name, "Eka");
+    EXPECT_EQ(koneet[1].massDistribution, 10.0);
+    OdotaNollat(koneet[2]);
+    for (int i = 0; i < maara; i++) OdotaLahtotila(koneet[i]);
+    delete[] koneet;
+}
+
+TEST(PPLataus, SpaceBeforeTheFileNameNamesAnotherFile) {
+    TYOKANSIO kansio;
+    KirjoitaTiedosto("Tiedostot/LatausLista.txt", "PAPERPLANE\n> Eka.txt;\n>Eka.txt;\n#\n");
+    KirjoitaTiedosto("Tiedostot/PP/Eka.txt", "#PP;>Eka;\n#END_OF_FILE;\n");
+    PAPERPLANE* koneet = nullptr;
+    int maara = 0;
+    LataaPPt(koneet, maara);
+    ASSERT_EQ(maara, 2);
+    EXPECT_STREQ(koneet[0].name, "");
+    EXPECT_STREQ(koneet[1].name, "Eka");
+    delete[] koneet;
+}
+
+TEST(PPLataus, NoSectionOrNoListGivesNoPlanes) {
+    TYOKANSIO kansio;
+    PAPERPLANE* koneet = nullptr;
+    int maara = -1;
+    LataaPPt(koneet, maara); // no load list at all
+    EXPECT_EQ(maara, 0);
+    delete[] koneet;
+    KirjoitaTiedosto("Tiedostot/LatausLista.txt", "TEKSTUURIT\n>Paperi.tga=Paperi;\n#\n");
+    maara = -1;
+    LataaPPt(koneet, maara);
+    EXPECT_EQ(maara, 0);
+    delete[] koneet;
+}
