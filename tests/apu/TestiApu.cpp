@@ -71,11 +71,18 @@ std::vector<Uint8> LueTiedosto(const std::string& polku) {
     return std::vector<Uint8>(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
+#ifndef TAVIO_LAHDE_KANSIO
+#define TAVIO_LAHDE_KANSIO "."
+#endif
+#ifndef TAVIO_KOONTI_KANSIO
+#define TAVIO_KOONTI_KANSIO "."
+#endif
+
 std::string LahdeKansio() {
     const char* p = getenv("TAVIO_LAHDE");
-    return p ? p : ".";
+    return p ? p : TAVIO_LAHDE_KANSIO;
 }
 std::string KoontiKansio() {
     const char* p = getenv("TAVIO_KOONTI");
-    return p ? p : ".";
+    return p ? p : TAVIO_KOONTI_KANSIO;
 }

@@ -49,7 +49,27 @@ Sint32 Luku(const std::vector<unsigned char>& t, size_t kohta) {
 
 const std::vector<unsigned char> ENSIMMAISET_ASETUKSET = {1, 0, 0, 0, 0, 1, 0, 0, 1, 0, 1, 0};
 
+// After every run: the game's own code leaked nothing.
+void EiVuotoja(PELIAJO& p) {
+    EXPECT_EQ(p.OmatVuodot(), "") << p.Virheet();
+}
+
 } // namespace
+
+TEST(Peli, ClosingTheWindowEndsAfterTheCreditsAndWritesTheSettings) {
+    PELIAJO p;
+    ASSERT_TRUE(p.Valmistele());
+    ASSERT_TRUE(p.Kaynnista());
+    ASSERT_TRUE(p.OdotaIkkuna());
+    p.Tallenna("e2e-ensimmainen-kehys");
+    auto alku = std::chrono::steady_clock::now();
+    p.Sulje();
+    EXPECT_EQ(p.OdotaLoppu(60), 0) << p.Virheet();
+    double kesto = std::chrono::duration<double>(std::chrono::steady_clock::now() - alku).count();
+    EXPECT_GE(kesto, 5.0); // the credits stay five seconds from the last frame
+    EXPECT_EQ(p.LueTiedosto("Tiedostot/Muu Data/Setup.sav"), ENSIMMAISET_ASETUKSET);
+    EiVuotoja(p);
+}
 
 TEST(Peli, SurvivorFlightToTheHallOfFameAndQuit) {
     PELIAJO p;
@@ -91,7 +111,7 @@ TEST(Peli, SurvivorFlightToTheHallOfFameAndQuit) {
     PELIAJO::Odota(300);
     auto alku = std::chrono::steady_clock::now();
     p.KlikkaaKohtaa(Valikko(p, QUIT));
-    EXPECT_EQ(p.OdotaLoppu(60), 0);
+    EXPECT_EQ(p.OdotaLoppu(60), 0) << p.Virheet();
     double kesto = std::chrono::duration<double>(std::chrono::steady_clock::now() - alku).count();
     EXPECT_GE(kesto, 5.0); // the credits
 
@@ -101,6 +121,7 @@ TEST(Peli, SurvivorFlightToTheHallOfFameAndQuit) {
     EXPECT_GT((Uint32)Luku(taulu, 4), 0u); // place 1's time
     EXPECT_EQ(std::string((const char*)&taulu[164]), "Ilma");
     EXPECT_EQ(p.LueTiedosto("Tiedostot/Muu Data/Setup.sav"), ENSIMMAISET_ASETUKSET);
+    EiVuotoja(p);
 }
 
 TEST(Peli, BubbleRaceEndingOnTheGroundEntersItsOwnTable) {
@@ -135,7 +156,7 @@ TEST(Peli, BubbleRaceEndingOnTheGroundEntersItsOwnTable) {
     p.KlikkaaKohtaa(TakaisinVasemmalla(p));
     PELIAJO::Odota(300);
     p.Sulje();
-    EXPECT_EQ(p.OdotaLoppu(60), 0);
+    EXPECT_EQ(p.OdotaLoppu(60), 0) << p.Virheet();
 
     std::vector<unsigned char> kisa = p.LueTiedosto("Tiedostot/Muu Data/Pisteet2.sav");
     ASSERT_EQ(kisa.size(), 384u);
@@ -143,6 +164,7 @@ TEST(Peli, BubbleRaceEndingOnTheGroundEntersItsOwnTable) {
     std::vector<unsigned char> survivor = p.LueTiedosto("Tiedostot/Muu Data/Pisteet1.sav");
     ASSERT_EQ(survivor.size(), 384u);
     EXPECT_EQ(Luku(survivor, 0), 0);
+    EiVuotoja(p);
 }
 
 TEST(Peli, ClosingTheWindowInFlightShowsTheCreditsAndSaves) {
@@ -160,9 +182,10 @@ TEST(Peli, ClosingTheWindowInFlightShowsTheCreditsAndSaves) {
     SUORAKULMIO tekijat =
         p.Paikka({{"The game by the Tavio team", 0}, {"", 3}}, 0, 640, 512, KESKI, 1.0);
     EXPECT_GT(p.KirkkaatPikselit(kuva, tekijat), 30);
-    EXPECT_EQ(p.OdotaLoppu(60), 0);
+    EXPECT_EQ(p.OdotaLoppu(60), 0) << p.Virheet();
     double kesto = std::chrono::duration<double>(std::chrono::steady_clock::now() - alku).count();
     EXPECT_GE(kesto, 5.0);
     EXPECT_EQ(p.LueTiedosto("Tiedostot/Muu Data/Setup.sav"), ENSIMMAISET_ASETUKSET);
     EXPECT_EQ(p.LueTiedosto("Tiedostot/Muu Data/Pisteet7.sav").size(), 384u);
+    EiVuotoja(p);
 }

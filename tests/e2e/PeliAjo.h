@@ -9,7 +9,9 @@
 
 #include "graphics/GrafiikkaMoottori.h"
 
-#include <X11/Xlib.h>
+// Xlib is kept out of this header: its macros clash with the test framework.
+struct _XDisplay;
+
 #include <string>
 #include <sys/types.h>
 #include <utility>
@@ -33,8 +35,8 @@ struct PELIAJO {
     std::string kansio;     // working folder holding a copy of Tiedostot
     std::string artefaktit; // where screenshots are kept
     pid_t pid = 0;
-    Display* d = nullptr;
-    Window ikkuna = 0;
+    _XDisplay* d = nullptr;
+    unsigned long ikkuna = 0;    // X window id
     int leveys = 0, korkeus = 0; // window, pixels
     GRAFIIKKA asettelu;          // the game's own text layout, with the data set's font
 
@@ -49,7 +51,8 @@ struct PELIAJO {
     // Input.
     void Kotiin();
     void Osoita(double x, double y); // screen units
-    void Liiku(int dx, int dy);      // relative motion, pixels
+    void Liiku(int dx, int dy);      // one relative motion, pixels
+    void Siirra(int dx, int dy);     // relative motion in steps the game sees whole
     void Klikkaa(int nappi = 1);
     void KlikkaaKohtaa(const SUORAKULMIO& r, int nappi = 1);
     void Nappain(const char* keysym, bool alas);
@@ -72,4 +75,8 @@ struct PELIAJO {
     // Exit code, or -1 when the game did not end in time (it is then killed).
     int OdotaLoppu(double sekuntia);
     std::vector<unsigned char> LueTiedosto(const std::string& suhteellinen);
+    // The sanitizer's leak reports whose stacks pass through the game's own
+    // sources (empty when there are none), and what the game wrote to stderr.
+    std::string OmatVuodot();
+    std::string Virheet();
 };
