@@ -175,3 +175,53 @@ bool TeeFontti(const KOHDE& k) {
     return Kuva(k, "Tekstuurit/Fontti.tga", arkki, true) &&
            KirjoitaTiedosto(k, "Fontit/MerkkienLeveydet.txt", teksti);
 }
+
+bool PiirraTeksti(KUVA_RGBA& kuva, int x, int perusviiva, const char* teksti, int koko,
+                  double leveys, VARI4 vari) {
+    FT_Library kirjasto;
+    if (FT_Init_FreeType(&kirjasto)) return false;
+    FT_Face kasvo;
+    if (FT_New_Face(kirjasto, "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf", 0, &kasvo)) {
+        FT_Done_FreeType(kirjasto);
+        return false;
+    }
+    FT_Set_Pixel_Sizes(kasvo, 0, (FT_UInt)koko);
+    FT_Matrix m{(FT_Fixed)(leveys * 65536.0), 0, 0, 0x10000};
+    FT_Set_Transform(kasvo, &m, nullptr);
+    int kyna = x;
+    for (const char* p = teksti; *p; p++) {
+        if (FT_Load_Char(kasvo, (unsigned char)*p, FT_LOAD_RENDER)) continue;
+        FT_GlyphSlot g = kasvo->glyph;
+        for (unsigned j = 0; j < g->bitmap.rows; j++)
+            for (unsigned i = 0; i < g->bitmap.width; i++)
+                kuva.Peita(kyna + g->bitmap_left + (int)i, perusviiva - g->bitmap_top + (int)j,
+                           vari,
+                           g->bitmap.buffer[(size_t)j * (size_t)g->bitmap.pitch + i] / 255.0f);
+        kyna += (int)((g->advance.x + 32) >> 6);
+    }
+    FT_Done_Face(kasvo);
+    FT_Done_FreeType(kirjasto);
+    return true;
+}
+
+int TekstinLeveys(const char* teksti, int koko, double leveys) {
+    KUVA_RGBA tyhja(1, 1);
+    (void)tyhja;
+    FT_Library kirjasto;
+    if (FT_Init_FreeType(&kirjasto)) return 0;
+    FT_Face kasvo;
+    if (FT_New_Face(kirjasto, "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf", 0, &kasvo)) {
+        FT_Done_FreeType(kirjasto);
+        return 0;
+    }
+    FT_Set_Pixel_Sizes(kasvo, 0, (FT_UInt)koko);
+    FT_Matrix m{(FT_Fixed)(leveys * 65536.0), 0, 0, 0x10000};
+    FT_Set_Transform(kasvo, &m, nullptr);
+    int kyna = 0;
+    for (const char* p = teksti; *p; p++)
+        if (!FT_Load_Char(kasvo, (unsigned char)*p, FT_LOAD_DEFAULT))
+            kyna += (int)((kasvo->glyph->advance.x + 32) >> 6);
+    FT_Done_Face(kasvo);
+    FT_Done_FreeType(kirjasto);
+    return kyna;
+}

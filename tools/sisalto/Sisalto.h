@@ -35,3 +35,9 @@ bool TeeRadat(const KOHDE& k);     // the six race tracks
 
 // The glyph widths of the font sheet once TeeFontti has run (for the self-check).
 extern int FONTIN_LEVEYDET[256];
+
+// Lettering painted into textures (DejaVu Serif Bold): the pen starts at x on the
+// baseline; `leveys` narrows or widens the letters.
+bool PiirraTeksti(KUVA_RGBA& kuva, int x, int perusviiva, const char* teksti, int koko,
+                  double leveys, VARI4 vari);
+int TekstinLeveys(const char* teksti, int koko, double leveys);
