@@ -77,5 +77,19 @@ std::string LahdeKansio() {
 }
 std::string KoontiKansio() {
     const char* p = getenv("TAVIO_KOONTI");
-    return p ? p : ".";
+    if (p) return p;
+    // gtest_discover_tests splits the environment list it is given, so only its
+    // first variable reaches the unit tests: the build folder is then found from
+    // the test binary, which lives in its tests/ folder.
+    char polku[4096];
+    ssize_t n = readlink("/proc/self/exe", polku, sizeof polku - 1);
+    if (n <= 0) return ".";
+    polku[n] = '\0';
+    std::string s(polku);
+    for (int i = 0; i < 2; i++) {
+        size_t vinoviiva = s.find_last_of('/');
+        if (vinoviiva == std::string::npos) return ".";
+        s.erase(vinoviiva);
+    }
+    return s;
 }

@@ -37,3 +37,6 @@ void AloitaLento(PAPERPLANE& p);
 void Ohjaa(PAPERPLANE& p, const OHJAUS& o);
 // Flies track n (0 = A .. 5 = F) with the scripted pilot.
 RADAN_LENTO LennaRata(int n);
+// The track's file name ("BubbleRaceA.dat" ..) and its number of bubbles.
+const char* RadanTiedosto(int n);
+int RadanKuplat(int n);
