@@ -317,9 +317,10 @@ bool TeePuhaltaja(const KOHDE& k) {
     Kansi(m, V3{0, 0.55, -0.25}, V3{0, 1, 0}, 0.6, 12, puhallin.Savy[0]);
     for (double x : {-0.93, 0.93})
         for (double z : {-0.82, 0.82}) {
+            // Twelve sides put a corner straight down, on the ground.
             V3 p0{x - 0.15, -0.55, z}, p1{x + 0.15, -0.55, z};
-            Sylinteri(m, p0, p1, 0.45, 0.45, 10, rengas, false);
-            Kansi(m, x > 0 ? p1 : p0, V3{x > 0 ? 1.0 : -1.0, 0, 0}, 0.45, 10, napa.Savy[0]);
+            Sylinteri(m, p0, p1, 0.45, 0.45, 12, rengas, false);
+            Kansi(m, x > 0 ? p1 : p0, V3{x > 0 ? 1.0 : -1.0, 0, 0}, 0.45, 12, napa.Savy[0]);
         }
     return Kuva(k, "Tekstuurit/Puhaltaja.tga", a.Kuva, false) && Malli(k, "Puhaltaja", m);
 }
