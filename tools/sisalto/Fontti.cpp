@@ -42,7 +42,8 @@ bool EiMerkkia(int k) {
 
 // A bubble as a glyph: a shaded ball with the pattern of its kind and a dark rim.
 void PiirraKuplaMerkki(KUVA_RGBA& arkki, int cx0, int cy0, int n, int& leveys) {
-    const double r = 23.0; // a little taller than a capital letter, so that the HUD shows it plainly
+    const double r =
+        23.0; // a little taller than a capital letter, so that the HUD shows it plainly
     const double kx = REUNA + 2 + r, ky = SOLU - PERUSVIIVA - r + 1;
     leveys = (int)(2 * r) + 2 * REUNA + 5;
     const double pii = 3.14159265358979;

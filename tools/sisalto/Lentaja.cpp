@@ -294,6 +294,7 @@ RADAN_LENTO LennaRata(int n) {
         lento.Ohjaus.push_back(o);
         p.PaivitaFysiikka(maailma, bonus);
         jalki.push_back(p.body.Sijainti);
+        lento.Reitti.push_back(p.body.Sijainti);
         if (getenv("SISALTO_KERRO") && MuseonSisalla(p.body.Sijainti))
             printf("  %s: inside the museum at frame %d (%.0f, %.0f, %.0f)\n", rata.Tiedosto, ruutu,
                    p.body.Sijainti.x, p.body.Sijainti.y, p.body.Sijainti.z);

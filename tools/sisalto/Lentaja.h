@@ -24,6 +24,7 @@ struct RATAKUPLA {
 struct RADAN_LENTO {
     std::vector<RATAKUPLA> Kuplat; // in the order they are flown through
     std::vector<OHJAUS> Ohjaus;    // one entry per frame, from the start to the last bubble
+    std::vector<SIJAINTI> Reitti;  // where the plane was after each frame
 };
 
 enum { RATOJEN_MAARA = 6 };

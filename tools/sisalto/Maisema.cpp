@@ -9,6 +9,8 @@
 #include "Sisalto.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -53,12 +55,7 @@ std::vector<PUU> Puut() {
         lisaa(x + 1.5 * Satunnainen(i, 1), AIDAN_Z0 - 5 - 1.5 * Satunnainen(i, 2),
               7 + 4 * Satunnainen(i, 3), 0);
     }
-    // A few inside the yard, near its corners, to fly round.
-    lisaa(-17, -27, 11, 0);
-    lisaa(18, -24, 12, 0);
-    lisaa(-18, 36, 10, 1);
-    lisaa(17, 40, 12, 0);
-    lisaa(19, 5, 9, 0);
+    // Inside the fence the yard stays open: the race tracks fly low over all of it.
     // Woods further out, inside the sky's reach, off the road and the museum.
     for (unsigned i = 0; puut.size() < 78 && i < 2000; i++) {
         double x = -88 + 176 * Satunnainen(i, 11), z = -80 + 180 * Satunnainen(i, 12);
@@ -227,6 +224,26 @@ void Aita(MALLI& m, V3 a, V3 b, const MATERIAALI& puu) {
 }
 
 } // namespace
+
+bool PuussaTaiAidassa(double x, double y, double z) {
+    static const std::vector<PUU> puut = Puut();
+    // World units to the yard's metres.
+    x /= 10;
+    y /= 10;
+    z /= 10;
+    for (const PUU& p : puut) {
+        double dx = x - p.x, dz = z - p.z;
+        double r = p.laji ? p.korkeus * 0.27 : p.korkeus * 0.33;
+        double dy = y - p.korkeus * (p.laji ? 0.5 : 0.64);
+        double h = p.laji ? p.korkeus * 0.5 : p.korkeus * 0.3;
+        if ((dx * dx + dz * dz) / (r * r) + dy * dy / (h * h) < 1) {
+            if (getenv("SISALTO_PUUT"))
+                printf("    tree at (%.0f, %.0f) height %.0f\n", p.x, p.z, p.korkeus);
+            return true;
+        }
+    }
+    return false;
+}
 
 bool TeeMaisema(const KOHDE& k) {
     bool ok = true;

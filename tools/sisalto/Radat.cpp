@@ -23,6 +23,9 @@ bool TeeRadat(const KOHDE& k) {
                 data.append((const char*)&v, 8);
         ok = KirjoitaTiedosto(k, std::string("Muu Data/") + RadanTiedosto(n), data) && ok;
         if (getenv("SISALTO_KERRO")) {
+            int puissa = 0;
+            for (const SIJAINTI& s : lento.Reitti) puissa += PuussaTaiAidassa(s.x, s.y, s.z);
+            if (puissa) printf("  %s: %d frames in tree crowns\n", RadanTiedosto(n), puissa);
             double ylin = -1e9, alin = 1e9;
             for (const RATAKUPLA& kupla : lento.Kuplat) {
                 ylin = std::fmax(ylin, kupla.y);

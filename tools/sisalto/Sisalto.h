@@ -33,6 +33,9 @@ bool TeeTekstit(const KOHDE& k);   // load list, object files, plane files
 bool TeeAanet(const KOHDE& k);     // music and sound effects
 bool TeeRadat(const KOHDE& k);     // the six race tracks
 
+// Whether a point (world units) is inside a tree's crown in the yard.
+bool PuussaTaiAidassa(double x, double y, double z);
+
 // The glyph widths of the font sheet once TeeFontti has run (for the self-check).
 extern int FONTIN_LEVEYDET[256];
 
