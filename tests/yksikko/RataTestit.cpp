@@ -1,0 +1,98 @@
+// The six race tracks are flown to their end by the scripts that made them: the
+// controls are played again through the flight model, as the flight screen plays
+// a player's, and every bubble of the track file is reached in order.
+#ifdef TAVIO_LENTOMALLI
+
+#include "apu/TestiApu.h"
+#include "tools/sisalto/Lentaja.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+std::vector<RATAKUPLA> LueRata(const std::string& polku) {
+    std::vector<Uint8> d = LueTiedosto(polku);
+    std::vector<RATAKUPLA> kuplat;
+    if (d.size() < 4) return kuplat;
+    int32_t n;
+    memcpy(&n, d.data(), 4);
+    for (int32_t i = 0; i < n && 4 + 32 * (size_t)(i + 1) <= d.size(); i++) {
+        RATAKUPLA k;
+        memcpy(&k, &d[4 + 32 * (size_t)i], 32);
+        kuplat.push_back(k);
+    }
+    return kuplat;
+}
+
+double Etaisyys(const SIJAINTI& s, const RATAKUPLA& k) {
+    return std::sqrt((s.x - k.x) * (s.x - k.x) + (s.y - k.y) * (s.y - k.y) +
+                     (s.z - k.z) * (s.z - k.z));
+}
+
+} // namespace
+
+TEST(Radat, JokainenKuplaSaavutetaanJarjestyksessa) {
+    int edellinen = 0;
+    for (int n = 0; n < RATOJEN_MAARA; n++) {
+        SCOPED_TRACE(RadanTiedosto(n));
+        std::vector<RATAKUPLA> rata =
+            LueRata(KoontiKansio() + "/Tiedostot/Muu Data/" + RadanTiedosto(n));
+        std::vector<Uint8> tavut =
+            LueTiedosto(KoontiKansio() + "/Tiedostot/Muu Data/" + RadanTiedosto(n));
+        ASSERT_EQ(tavut.size(), 4 + 32 * rata.size()) << "nothing may follow the bubbles";
+        ASSERT_GE(rata.size(), 20u);
+        ASSERT_LE(rata.size(), 200u);
+        EXPECT_GT((int)rata.size(), edellinen) << "each track has more bubbles than the one before";
+        edellinen = (int)rata.size();
+
+        RADAN_LENTO lento = LennaRata(n);
+        PAPERPLANE p;
+        AloitaLento(p);
+        MAAILMA maailma;
+        maailma.Aseta(1.0, 1.0, 1.0);
+        BONUS bonus;
+        bonus.Alusta();
+        size_t seuraava = 0;
+        double alin = 1e9;
+        // The flight screen's order each frame: reach test, controls, physics step.
+        for (size_t ruutu = 0; ruutu < lento.Ohjaus.size() && seuraava < rata.size(); ruutu++) {
+            if (Etaisyys(p.body.Sijainti, rata[seuraava]) <= 2.25 * 4.0) {
+                bonus.speedBoost = rata[seuraava].vauhti * 1.2;
+                seuraava++;
+                if (seuraava == rata.size()) break;
+            }
+            Ohjaa(p, lento.Ohjaus[ruutu]);
+            p.PaivitaFysiikka(maailma, bonus);
+            alin = std::fmin(alin, p.body.Sijainti.y);
+            ASSERT_GT(p.body.Sijainti.y, 0.0) << "the plane touched the ground at frame " << ruutu;
+        }
+        EXPECT_EQ(seuraava, rata.size()) << "bubbles reached";
+        EXPECT_GT(alin, 10.0);
+    }
+}
+
+TEST(Radat, EnsimmainenKuplaOnEdessaJaSelvastiErillaan) {
+    for (int n = 0; n < RATOJEN_MAARA; n++) {
+        SCOPED_TRACE(RadanTiedosto(n));
+        std::vector<RATAKUPLA> rata =
+            LueRata(KoontiKansio() + "/Tiedostot/Muu Data/" + RadanTiedosto(n));
+        ASSERT_FALSE(rata.empty());
+        // Ahead of the start (-100, 100, 0) and not within reach of it: the player
+        // first turns toward it, whatever way the plane faced in the menu.
+        EXPECT_GT(rata[0].z, 20.0);
+        EXPECT_NEAR(rata[0].x, -100.0, 5.0);
+        for (size_t i = 1; i < rata.size(); i++) {
+            double d = std::sqrt((rata[i].x - rata[i - 1].x) * (rata[i].x - rata[i - 1].x) +
+                                 (rata[i].y - rata[i - 1].y) * (rata[i].y - rata[i - 1].y) +
+                                 (rata[i].z - rata[i - 1].z) * (rata[i].z - rata[i - 1].z));
+            EXPECT_GT(d, 9.0) << "bubble " << i << " is within reach of the one before";
+            EXPECT_GE(rata[i].vauhti, 0.0);
+            EXPECT_LE(rata[i].vauhti, 0.3);
+        }
+    }
+}
+
+#endif // TAVIO_LENTOMALLI
