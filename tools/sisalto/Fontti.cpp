@@ -46,7 +46,6 @@ void PiirraKuplaMerkki(KUVA_RGBA& arkki, int cx0, int cy0, int n, int& leveys) {
         23.0; // a little taller than a capital letter, so that the HUD shows it plainly
     const double kx = REUNA + 2 + r, ky = SOLU - PERUSVIIVA - r + 1;
     leveys = (int)(2 * r) + 2 * REUNA + 5;
-    const double pii = 3.14159265358979;
     for (int y = 0; y < SOLU; y++)
         for (int x = 0; x < leveys && x < SOLU; x++) {
             VARI4 summa{0, 0, 0, 0};
@@ -83,7 +82,6 @@ void PiirraKuplaMerkki(KUVA_RGBA& arkki, int cx0, int cy0, int n, int& leveys) {
             VARI4 p{summa.r / summa.a, summa.g / summa.a, summa.b / summa.a, summa.a / 16};
             arkki.P(cx0 + x, cy0 + y) = p;
         }
-    (void)pii;
 }
 
 } // namespace
@@ -165,7 +163,6 @@ bool TeeFontti(const KOHDE& k) {
                 float valko = p / a;
                 arkki.P(x0 + x, y0 + y) = VARI4{valko, valko, valko, a};
             }
-        (void)puristus;
     }
     FT_Done_Face(kasvo);
     FT_Done_FreeType(kirjasto);
@@ -206,8 +203,6 @@ bool PiirraTeksti(KUVA_RGBA& kuva, int x, int perusviiva, const char* teksti, in
 }
 
 int TekstinLeveys(const char* teksti, int koko, double leveys) {
-    KUVA_RGBA tyhja(1, 1);
-    (void)tyhja;
     FT_Library kirjasto;
     if (FT_Init_FreeType(&kirjasto)) return 0;
     FT_Face kasvo;

@@ -357,7 +357,7 @@ bool TeeMaisema(const KOHDE& k) {
         MATERIAALI seina;
         {
             ATLAS apu(128, 128, 128);
-            MATERIAALI m = apu.Maalaa(
+            apu.Maalaa(
                 0, 0,
                 [](float s, float t) {
                     VARI4 c =
@@ -378,7 +378,6 @@ bool TeeMaisema(const KOHDE& k) {
                     return c;
                 },
                 true);
-            (void)m;
             for (int i = 0; i < 4; i++) {
                 static const float kerroin[4] = {1.0f, 0.84f, 0.68f, 0.52f};
                 a.Kuva.Liita(apu.Kuva, 128 * i, 128, kerroin[i]);
