@@ -17,8 +17,12 @@ struct KUPLA {
     bool isFree[KUPLIEN_MAARA] = {};
     double spins[KUPLIEN_MAARA][3] = {}; // degrees per update about own X, Y, Z
     double rises[KUPLIEN_MAARA] = {};    // world units per update
-    Sint32 wantedKind = 0;               // 0..3
-    Mix_Chunk* sounds[5] = {};           // aani1..aani5
+    // Each slot's three spins made into one turn, and the spins it was made from:
+    // remade only when the spins change, so a spinning bubble needs no sines per update.
+    MATRIISI4X4 spinTurns[KUPLIEN_MAARA];
+    double spinTurnsOf[KUPLIEN_MAARA][3] = {}; // degrees
+    Sint32 wantedKind = 0;                     // 0..3
+    Mix_Chunk* sounds[5] = {};                 // aani1..aani5
 
     // Loads the sounds and the four templates, frees every slot.
     void Alusta();

@@ -1,7 +1,9 @@
 #include "graphics/Malli3DFunktiot.h"
 
+#include "files/TiedostoFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
 
+#include <cstdio>
 #include <cstring>
 
 Uint32 GRAFIIKKA::EtsiMalli(const char* nimi) const {
@@ -11,8 +13,55 @@ Uint32 GRAFIIKKA::EtsiMalli(const char* nimi) const {
     return EI_INDEKSIA;
 }
 
+void MALLI3D::Alusta(const char* polku, char* nimi) {
+    // A model whose file is missing is an empty one (0 vertices), never the
+    // leftovers of an earlier load.
+    delete[] Verteksit;
+    delete[] TekstuuriKoordinaatit;
+    Verteksit = nullptr;
+    TekstuuriKoordinaatit = nullptr;
+    VerteksienMaara = 0;
+    Lataa3DS(polku, *this);
+    if (Nimi != nimi) delete[] Nimi;
+    Nimi = nimi;
+    KaytaVBO = false;
+}
+
+void MALLI3D::TeeVBO() {
+    // One way: a second call would lose the buffers. Without the buffer entry
+    // points the model stays in its client arrays.
+    if (KaytaVBO || !glGenBuffersARB || !glBindBufferARB || !glBufferDataARB) return;
+    KaytaVBO = true;
+    glGenBuffersARB(1, &VerteksiPuskuri);
+    glBindBufferARB(GL_ARRAY_BUFFER_ARB, VerteksiPuskuri);
+    glBufferDataARB(GL_ARRAY_BUFFER_ARB, (GLsizeiptrARB)VerteksienMaara * 12, Verteksit,
+                    GL_STATIC_DRAW_ARB);
+    glGenBuffersARB(1, &KoordinaattiPuskuri);
+    glBindBufferARB(GL_ARRAY_BUFFER_ARB, KoordinaattiPuskuri);
+    glBufferDataARB(GL_ARRAY_BUFFER_ARB, (GLsizeiptrARB)VerteksienMaara * 8, TekstuuriKoordinaatit,
+                    GL_STATIC_DRAW_ARB);
+    delete[] Verteksit;
+    delete[] TekstuuriKoordinaatit;
+    Verteksit = nullptr;
+    TekstuuriKoordinaatit = nullptr;
+}
+
+void GRAFIIKKA::AlustaMalli3DPuskuri() {
+    LISTAN_OSIO osio;
+    LataaListanOsio("3D_MALLIT", true, osio);
+    MallienMaara = (Uint32)osio.Maara;
+    Mallit = osio.Maara > 0 ? new MALLI3D[osio.Maara] : nullptr;
+    for (int i = 0; i < osio.Maara; i++) {
+        char polku[POLUN_PITUUS + 1];
+        snprintf(polku, sizeof polku, "Tiedostot\\3D Mallit\\%s", osio.Tiedostot[i]);
+        // Every entry keeps its slot, loaded or not, so later indices stay true.
+        Mallit[i].Alusta(polku, osio.Nimet[i]);
+    }
+    osio.Vapauta(false);
+}
+
 void MALLI3D::Vapauta() {
-    if (KaytaVBO) {
+    if (KaytaVBO && glDeleteBuffersARB) {
         glDeleteBuffersARB(1, &VerteksiPuskuri);
         glDeleteBuffersARB(1, &KoordinaattiPuskuri);
     }

@@ -1,7 +1,10 @@
 #include "graphics/TekstuuriFunktiot.h"
 
+#include "files/TiedostoFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
 
+#include <GL/glu.h>
+#include <cstdio>
 #include <cstring>
 
 Uint32 GRAFIIKKA::EtsiTekstuuri(const char* nimi) const {
@@ -10,6 +13,62 @@ Uint32 GRAFIIKKA::EtsiTekstuuri(const char* nimi) const {
     for (Uint32 i = 0; i < TekstuurienMaara; i++)
         if (Tekstuurit[i].Nimi && strcmp(Tekstuurit[i].Nimi, nimi) == 0) loytynyt = i;
     return loytynyt;
+}
+
+void TeeKorvikeKuva(TEKSTUURI& t) {
+    enum { SIVU = 8 };
+    delete[] t.Pikselit;
+    t.Pikselit = new unsigned char[SIVU * SIVU * 3];
+    for (int y = 0; y < SIVU; y++) {
+        for (int x = 0; x < SIVU; x++) {
+            // Magenta and black squares: no texture of the game looks like that.
+            unsigned char* p = t.Pikselit + (y * SIVU + x) * 3;
+            bool vari = ((x / 2) + (y / 2)) % 2 == 0;
+            p[0] = vari ? 255 : 0;
+            p[1] = 0;
+            p[2] = vari ? 255 : 0;
+        }
+    }
+    t.Leveys = SIVU;
+    t.Korkeus = SIVU;
+    t.TavuaPikselia = 3;
+    t.Muoto = GL_RGB;
+}
+
+void TEKSTUURI::Alusta(const char* polku, char* nimi) {
+    if (!LataaTGA(polku, *this) || !Pikselit) TeeKorvikeKuva(*this);
+    if (Nimi != nimi) delete[] Nimi;
+    Nimi = nimi;
+
+    glGenTextures(1, &Tunnus);
+    glBindTexture(GL_TEXTURE_2D, Tunnus);
+    // The rows are tightly packed: an RGB row of an even width is not a multiple
+    // of four bytes, and the default alignment would read past each row.
+    GLint kohdistus = 4;
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &kohdistus);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, TavuaPikselia, Leveys, Korkeus, Muoto, GL_UNSIGNED_BYTE,
+                      Pikselit);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, kohdistus);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+
+    delete[] Pikselit;
+    Pikselit = nullptr;
+}
+
+void GRAFIIKKA::AlustaTekstuuriPuskuri() {
+    LISTAN_OSIO osio;
+    LataaListanOsio("TEKSTUURIT", true, osio);
+    TekstuurienMaara = (Uint32)osio.Maara;
+    Tekstuurit = osio.Maara > 0 ? new TEKSTUURI[osio.Maara] : nullptr;
+    for (int i = 0; i < osio.Maara; i++) {
+        char polku[POLUN_PITUUS + 1];
+        snprintf(polku, sizeof polku, "Tiedostot\\Tekstuurit\\%s", osio.Tiedostot[i]);
+        // Every entry keeps its slot, loaded or not, so later indices stay true.
+        Tekstuurit[i].Alusta(polku, osio.Nimet[i]);
+    }
+    osio.Vapauta(false);
 }
 
 void TEKSTUURI::Vapauta() {

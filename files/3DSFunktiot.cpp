@@ -1,0 +1,175 @@
+// The 3DS reader: the chunk stream of a mesh file becomes a flat triangle list,
+// three vertices per face, each with its position and texture coordinate.
+//
+// The file is read into memory in one go and walked there, so that every
+// length and count can be checked against what is really present: models are
+// player content, and a broken one must load as fewer triangles, never as a
+// read past the data.
+#include "files/TiedostoFunktiot.h"
+
+#include "graphics/Malli3DFunktiot.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+enum : Uint16 {
+    PAAOSA = 0x4D4D,
+    EDITORI = 0x3D3D,
+    OBJEKTILOHKO = 0x4000,
+    KOLMIOVERKKO = 0x4100,
+    VERTEKSILISTA = 0x4110,
+    PINTALISTA = 0x4120,
+    KARTTALISTA = 0x4140,
+};
+
+// The 16-bit vertex count holds 3 x 21845 vertices and no more.
+const size_t SUURIN_PINTAMAARA = 21845;
+
+Uint16 Lue16(const unsigned char* p) {
+    return (Uint16)(p[0] | (p[1] << 8));
+}
+Uint32 Lue32(const unsigned char* p) {
+    return (Uint32)p[0] | ((Uint32)p[1] << 8) | ((Uint32)p[2] << 16) | ((Uint32)p[3] << 24);
+}
+float LueFloat(const unsigned char* p) {
+    Uint32 bitit = Lue32(p);
+    float x;
+    memcpy(&x, &bitit, sizeof x);
+    return x;
+}
+
+// One list of the mesh: where its entries start in the file image and how many
+// are really there.
+struct LISTA {
+    const unsigned char* alku = nullptr;
+    size_t maara = 0;
+};
+
+// Reads a counted list whose data starts at `kohta`, within `raja`. The count is
+// cut to what the chunk and the file hold. Returns where the next chunk header
+// is read: right after the entries, or at the chunk's end when the count claimed
+// more than it holds. `raja` at or before kohta + 2 gives no list.
+size_t LueLista(const unsigned char* d, size_t kohta, size_t raja, size_t koko, LISTA& lista) {
+    if (raja < kohta + 2) return raja;
+    size_t n = Lue16(d + kohta);
+    size_t mahtuu = (raja - kohta - 2) / koko;
+    lista.alku = d + kohta + 2;
+    if (n > mahtuu) {
+        lista.maara = mahtuu;
+        return raja;
+    }
+    lista.maara = n;
+    return kohta + 2 + n * koko;
+}
+
+} // namespace
+
+bool Lue3DS(FILE* f, MALLI3D& m) {
+    if (!f) return false;
+    std::vector<unsigned char> tiedosto;
+    unsigned char lohko[1 << 16];
+    for (;;) {
+        size_t n = fread(lohko, 1, sizeof lohko, f);
+        if (n == 0) break;
+        tiedosto.insert(tiedosto.end(), lohko, lohko + n);
+    }
+    const unsigned char* d = tiedosto.data();
+    const size_t koko = tiedosto.size();
+
+    // Each list replaces the previous one of its kind: the last mesh of the file wins.
+    LISTA verteksit, pinnat, kartta;
+    size_t kohta = 0;
+    while (koko - kohta >= 6) {
+        Uint16 tunnus = Lue16(d + kohta);
+        Uint32 pituus = Lue32(d + kohta + 2);
+        if (pituus < 6) break; // a length that cannot hold its own header: no way on
+        size_t data = kohta + 6;
+        size_t loppu = (pituus > koko - kohta) ? koko : kohta + pituus;
+
+        switch (tunnus) {
+        case PAAOSA:
+        case EDITORI:
+        case KOLMIOVERKKO:
+            kohta = data; // the contents are the next chunks
+            break;
+        case OBJEKTILOHKO: {
+            // The name is not kept; it ends at its NUL, whatever its length.
+            const void* nolla = memchr(d + data, 0, loppu - data);
+            kohta = nolla ? (size_t)((const unsigned char*)nolla - d) + 1 : loppu;
+            break;
+        }
+        case VERTEKSILISTA:
+            kohta = LueLista(d, data, loppu, 12, verteksit);
+            break;
+        case PINTALISTA:
+            // Material and smoothing groups after the faces are met as chunks.
+            kohta = LueLista(d, data, loppu, 8, pinnat);
+            break;
+        case KARTTALISTA:
+            kohta = LueLista(d, data, loppu, 8, kartta);
+            break;
+        default:
+            if (pituus > koko - kohta) {
+                kohta = koko; // runs past the end of the file
+            } else {
+                kohta += pituus;
+            }
+            break;
+        }
+    }
+
+    // A face whose corner is not in the vertex list is dropped; a corner past
+    // the mapping list (or with none) gets texture coordinate 0.
+    size_t kelvolliset = 0;
+    for (size_t i = 0; i < pinnat.maara && kelvolliset < SUURIN_PINTAMAARA; i++) {
+        const unsigned char* p = pinnat.alku + i * 8;
+        if (Lue16(p) < verteksit.maara && Lue16(p + 2) < verteksit.maara &&
+            Lue16(p + 4) < verteksit.maara)
+            kelvolliset++;
+    }
+
+    delete[] m.Verteksit;
+    delete[] m.TekstuuriKoordinaatit;
+    m.Verteksit = nullptr;
+    m.TekstuuriKoordinaatit = nullptr;
+    m.VerteksienMaara = (Uint16)(kelvolliset * 3);
+    if (kelvolliset == 0) return true;
+
+    float* v = m.Verteksit = new float[kelvolliset * 9];
+    float* t = m.TekstuuriKoordinaatit = new float[kelvolliset * 6];
+    size_t tehty = 0;
+    for (size_t i = 0; i < pinnat.maara && tehty < kelvolliset; i++) {
+        const unsigned char* p = pinnat.alku + i * 8;
+        size_t kulmat[3] = {Lue16(p), Lue16(p + 2), Lue16(p + 4)};
+        if (kulmat[0] >= verteksit.maara || kulmat[1] >= verteksit.maara ||
+            kulmat[2] >= verteksit.maara)
+            continue;
+        for (size_t k : kulmat) {
+            const unsigned char* q = verteksit.alku + k * 12;
+            *v++ = LueFloat(q);
+            *v++ = LueFloat(q + 4);
+            *v++ = LueFloat(q + 8);
+            if (k < kartta.maara) {
+                const unsigned char* r = kartta.alku + k * 8;
+                *t++ = LueFloat(r);
+                *t++ = LueFloat(r + 4);
+            } else {
+                *t++ = 0;
+                *t++ = 0;
+            }
+        }
+        tehty++;
+    }
+    return true;
+}
+
+bool Lataa3DS(const char* polku, MALLI3D& m) {
+    FILE* f = AvaaTiedosto(polku, "rb");
+    if (!f) return false;
+    bool ok = Lue3DS(f, m);
+    fclose(f);
+    return ok;
+}
