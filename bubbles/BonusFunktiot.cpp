@@ -29,7 +29,7 @@ void BONUS::AloitaViesti(const char* eka, const char* toka, Uint32 pitoMs) {
     messageHoldUntil = AnnaTikit() + pitoMs;
     messageY = 300;
     Tyhjaa();
-    snprintf(messageTexts[0], VIESTIN_PITUUS, "%s", eka);
+    snprintf(messageTexts[0], VIESTIN_PITUUS, "%s", eka ? eka : "");
     messageCount = 1;
     if (toka) {
         snprintf(messageTexts[1], VIESTIN_PITUUS, "%s", toka);
