@@ -1,8 +1,6 @@
 // The six race tracks are flown to their end by the scripts that made them: the
 // controls are played again through the flight model, as the flight screen plays
 // a player's, and every bubble of the track file is reached in order.
-#ifdef TAVIO_LENTOMALLI
-
 #include "apu/TestiApu.h"
 #include "tools/sisalto/Lentaja.h"
 
@@ -94,5 +92,3 @@ TEST(Radat, EnsimmainenKuplaOnEdessaJaSelvastiErillaan) {
         }
     }
 }
-
-#endif // TAVIO_LENTOMALLI

@@ -118,7 +118,6 @@ TEST(SisaltoLukijat, LatauslistanKaikkiTiedostotLatautuvat) {
         EXPECT_TRUE(Listassa(mallit, o.MalliNimi)) << o.MalliNimi;
         EXPECT_TRUE(Listassa(tekstuurit, o.TekstuuriNimi)) << o.TekstuuriNimi;
     }
-#ifdef TAVIO_LENTOMALLI
     for (int i = 0; i < koneet.Maara; i++) {
         SCOPED_TRACE(koneet.Tiedostot[i]);
         auto p = std::make_unique<PAPERPLANE>();
@@ -131,7 +130,6 @@ TEST(SisaltoLukijat, LatauslistanKaikkiTiedostotLatautuvat) {
         EXPECT_EQ(p->aerodynamics, 1.0);
         EXPECT_EQ(p->body.Skaalaus, 0.3);
     }
-#endif
     tekstuurit.Vapauta(true);
     mallit.Vapauta(true);
     koneet.Vapauta(false);

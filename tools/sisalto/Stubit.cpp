@@ -1,4 +1,0 @@
-#include "Sisalto.h"
-bool TeeRadat(const KOHDE&) {
-    return true;
-}
