@@ -1,81 +1,94 @@
-#include "shell/Kuori.h"
+// The six race tracks are flown to their end by the scripts that made them: the
+// controls are played again through the flight model, as the flight screen plays
+// a player's, and every bubble of the track file is reached in order.
+#include "apu/TestiApu.h"
+#include "tools/sisalto/Lentaja.h"
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
-#include <gtest/gtest.h>
-#include <limits>
-#include <memory>
-#include <vector>
 
 namespace {
 
-std::vector<Uint8> Rata(Sint32 maara, int kirjoitettuja, double arvo = 1.5) {
-    std::vector<Uint8> t(4);
-    for (int i = 0; i < 4; i++) t[i] = (Uint8)((Uint32)maara >> (8 * i));
-    for (int e = 0; e < kirjoitettuja; e++)
-        for (int k = 0; k < 4; k++) {
-            double d = arvo + e * 10 + k;
-            Uint64 b;
-            memcpy(&b, &d, 8);
-            for (int i = 0; i < 8; i++) t.push_back((Uint8)(b >> (8 * i)));
-        }
-    return t;
+std::vector<RATAKUPLA> LueRata(const std::string& polku) {
+    std::vector<Uint8> d = LueTiedosto(polku);
+    std::vector<RATAKUPLA> kuplat;
+    if (d.size() < 4) return kuplat;
+    int32_t n;
+    memcpy(&n, d.data(), 4);
+    for (int32_t i = 0; i < n && 4 + 32 * (size_t)(i + 1) <= d.size(); i++) {
+        RATAKUPLA k;
+        memcpy(&k, &d[4 + 32 * (size_t)i], 32);
+        kuplat.push_back(k);
+    }
+    return kuplat;
+}
+
+double Etaisyys(const SIJAINTI& s, const RATAKUPLA& k) {
+    return std::sqrt((s.x - k.x) * (s.x - k.x) + (s.y - k.y) * (s.y - k.y) +
+                     (s.z - k.z) * (s.z - k.z));
 }
 
 } // namespace
 
-TEST(Rata, CountsAndShortBodies) {
-    struct {
-        Sint32 maara;
-        int kirjoitettuja;
-        Sint32 odotus;
-    } tapaukset[] = {{-1, 3, 0},      {0, 3, 0},        {3, 3, 3}, {200, 200, 200},
-                     {201, 201, 200}, {5000, 250, 200}, {10, 4, 4}};
-    for (auto& t : tapaukset) {
-        std::unique_ptr<RATA> r(new RATA);
-        std::vector<Uint8> tavut = Rata(t.maara, t.kirjoitettuja);
-        RataTavuista(tavut.data(), tavut.size(), *r);
-        EXPECT_EQ(r->pituus, t.odotus) << t.maara;
-        if (t.odotus > 0) {
-            EXPECT_EQ(r->kuplat[0].Sijainti.x, 1.5);
-            EXPECT_EQ(r->kuplat[0].Sijainti.z, 3.5);
-            EXPECT_EQ(r->boostit[0], 4.5);
+TEST(Radat, JokainenKuplaSaavutetaanJarjestyksessa) {
+    int edellinen = 0;
+    for (int n = 0; n < RATOJEN_MAARA; n++) {
+        SCOPED_TRACE(RadanTiedosto(n));
+        std::vector<RATAKUPLA> rata =
+            LueRata(KoontiKansio() + "/Tiedostot/Muu Data/" + RadanTiedosto(n));
+        std::vector<Uint8> tavut =
+            LueTiedosto(KoontiKansio() + "/Tiedostot/Muu Data/" + RadanTiedosto(n));
+        ASSERT_EQ(tavut.size(), 4 + 32 * rata.size()) << "nothing may follow the bubbles";
+        ASSERT_GE(rata.size(), 20u);
+        ASSERT_LE(rata.size(), 200u);
+        EXPECT_GT((int)rata.size(), edellinen) << "each track has more bubbles than the one before";
+        edellinen = (int)rata.size();
+
+        RADAN_LENTO lento = LennaRata(n);
+        PAPERPLANE p;
+        AloitaLento(p);
+        MAAILMA maailma;
+        maailma.Aseta(1.0, 1.0, 1.0);
+        BONUS bonus;
+        bonus.Alusta();
+        size_t seuraava = 0;
+        double alin = 1e9;
+        // The flight screen's order each frame: reach test, controls, physics step.
+        for (size_t ruutu = 0; ruutu < lento.Ohjaus.size() && seuraava < rata.size(); ruutu++) {
+            if (Etaisyys(p.body.Sijainti, rata[seuraava]) <= 2.25 * 4.0) {
+                bonus.speedBoost = rata[seuraava].vauhti * 1.2;
+                seuraava++;
+                if (seuraava == rata.size()) break;
+            }
+            Ohjaa(p, lento.Ohjaus[ruutu]);
+            p.PaivitaFysiikka(maailma, bonus);
+            alin = std::fmin(alin, p.body.Sijainti.y);
+            ASSERT_GT(p.body.Sijainti.y, 0.0) << "the plane touched the ground at frame " << ruutu;
+        }
+        EXPECT_EQ(seuraava, rata.size()) << "bubbles reached";
+        EXPECT_GT(alin, 10.0);
+    }
+}
+
+TEST(Radat, EnsimmainenKuplaOnEdessaJaSelvastiErillaan) {
+    for (int n = 0; n < RATOJEN_MAARA; n++) {
+        SCOPED_TRACE(RadanTiedosto(n));
+        std::vector<RATAKUPLA> rata =
+            LueRata(KoontiKansio() + "/Tiedostot/Muu Data/" + RadanTiedosto(n));
+        ASSERT_FALSE(rata.empty());
+        // Ahead of the start (-100, 100, 0) and not within reach of it: the player
+        // first turns toward it, whatever way the plane faced in the menu.
+        EXPECT_GT(rata[0].z, 20.0);
+        EXPECT_NEAR(rata[0].x, -100.0, 5.0);
+        for (size_t i = 1; i < rata.size(); i++) {
+            double d = std::sqrt((rata[i].x - rata[i - 1].x) * (rata[i].x - rata[i - 1].x) +
+                                 (rata[i].y - rata[i - 1].y) * (rata[i].y - rata[i - 1].y) +
+                                 (rata[i].z - rata[i - 1].z) * (rata[i].z - rata[i - 1].z));
+            EXPECT_GT(d, 9.0) << "bubble " << i << " is within reach of the one before";
+            EXPECT_GE(rata[i].vauhti, 0.0);
+            EXPECT_LE(rata[i].vauhti, 0.3);
         }
     }
-}
-
-TEST(Rata, AHalfEntryLeavesTheRestAsTheyWere) {
-    std::unique_ptr<RATA> r(new RATA);
-    r->kuplat[1].Sijainti.Aseta(7, 7, 7);
-    std::vector<Uint8> tavut = Rata(2, 2);
-    tavut.resize(4 + 32 + 20);
-    RataTavuista(tavut.data(), tavut.size(), *r);
-    EXPECT_EQ(r->pituus, 1);
-    EXPECT_EQ(r->kuplat[1].Sijainti.x, 7);
-    RataTavuista(tavut.data(), 3, *r); // not even a count: nothing changes
-    EXPECT_EQ(r->pituus, 1);
-}
-
-TEST(Rata, NonFiniteNumbersEndTheTrack) {
-    for (double huono :
-         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-          -std::numeric_limits<double>::infinity()}) {
-        std::unique_ptr<RATA> r(new RATA);
-        std::vector<Uint8> tavut = Rata(3, 3);
-        Uint64 b;
-        memcpy(&b, &huono, 8);
-        for (int i = 0; i < 8; i++) tavut[4 + 32 + 24 + i] = (Uint8)(b >> (8 * i)); // entry 1 boost
-        RataTavuista(tavut.data(), tavut.size(), *r);
-        EXPECT_EQ(r->pituus, 1);
-        EXPECT_TRUE(std::isfinite(r->boostit[1]));
-    }
-}
-
-TEST(Rata, MissingFileLeavesTheTrackAsItWas) {
-    std::unique_ptr<RATA> r(new RATA);
-    r->pituus = 5;
-    EXPECT_FALSE(LataaRata("Tiedostot\\Muu Data\\EiOle.dat", *r));
-    EXPECT_EQ(r->pituus, 5);
-    EXPECT_STREQ(RadanPolku(1), "Tiedostot\\Muu Data\\BubbleRaceA.dat");
-    EXPECT_STREQ(RadanPolku(6), "Tiedostot\\Muu Data\\BubbleRaceF.dat");
 }

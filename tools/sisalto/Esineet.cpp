@@ -1,0 +1,455 @@
+// The things that fly and drive: the four bubbles, the blower, the paper planes,
+// and the mouse pointer.
+#include "Sisalto.h"
+
+#include <cmath>
+
+namespace {
+
+const double PII = 3.14159265358979;
+
+double Pehmea(double reuna, double x, double leveys) {
+    // 1 well inside the edge, 0 well outside, a smooth step of `leveys` across it.
+    double t = (reuna - x) / leveys + 0.5;
+    return t < 0 ? 0 : (t > 1 ? 1 : t * t * (3 - 2 * t));
+}
+
+// Directions of the twelve corners of an icosahedron: the dots of bubble 2.
+V3 Kulma12(int i) {
+    const double f = (1 + std::sqrt(5.0)) / 2;
+    double a = (i & 1) ? 1 : -1, b = (i & 2) ? f : -f;
+    if (i < 4) return Yksikko(V3{0, a, b});
+    if (i < 8) return Yksikko(V3{a, b, 0});
+    return Yksikko(V3{b, 0, a});
+}
+
+} // namespace
+
+VARI4 KuplanPinta(int n, V3 d) {
+    static const VARI4 varit[5] = {VARI4{}, Rgb(45, 125, 230), Rgb(250, 150, 20), Rgb(20, 180, 110),
+                                   Rgb(205, 70, 195)};
+    const VARI4 valko = Rgb(250, 250, 252);
+    double lat = std::asin(d.y < -1 ? -1 : (d.y > 1 ? 1 : d.y));
+    double lon = std::atan2(d.x, d.z);
+    double kuvio = 0; // 0 colour, 1 white
+    const double pehmeys = 0.03;
+    if (n == 1) {
+        // Three white rings round the bubble.
+        for (double keski : {-PII / 4, 0.0, PII / 4})
+            kuvio = std::fmax(kuvio, Pehmea(0.15, std::fabs(lat - keski), pehmeys));
+    } else if (n == 2) {
+        // Twelve white dots.
+        for (int i = 0; i < 12; i++) {
+            V3 k = Kulma12(i);
+            double c = Piste(k, d);
+            double kulma = std::acos(c > 1 ? 1 : (c < -1 ? -1 : c));
+            kuvio = std::fmax(kuvio, Pehmea(0.30, kulma, pehmeys));
+        }
+    } else if (n == 3) {
+        // Eight segments from pole to pole, every other one white, coloured caps.
+        double s = (lon + PII) / (2 * PII) * 8;
+        double osa = s - std::floor(s);
+        double raja = std::fmin(osa, 1 - osa) * 2 * PII / 8 * std::cos(lat);
+        bool valkoinen = ((int)std::floor(s)) % 2 == 1;
+        double ero = Pehmea(0, -raja, pehmeys); // 1 deep inside a segment
+        kuvio = valkoinen ? ero : 0;
+        kuvio *= 1 - Pehmea(std::fabs(lat), 1.2, pehmeys);
+    } else {
+        // A white zigzag band round the middle and white poles.
+        double s = (lon + PII) / (2 * PII) * 6;
+        double kolmio = 2 * std::fabs(2 * (s - std::floor(s + 0.5))) - 1; // -1..1
+        double keski = 0.32 * kolmio;
+        kuvio = Pehmea(0.17, std::fabs(lat - keski) * std::cos(0.9), pehmeys);
+        kuvio = std::fmax(kuvio, Pehmea(PII / 2 - 1.22, PII / 2 - std::fabs(lat), pehmeys));
+    }
+    VARI4 c = Sekoita(varit[n], valko, (float)kuvio);
+    c.a = (float)(0.80 + 0.12 * kuvio);
+    return c;
+}
+
+namespace {
+
+// A bubble's texture: longitude across, latitude up, with a glossy spot and a
+// slightly darker underside painted in (the game draws without lights).
+KUVA_RGBA KuplaKuva(int n) {
+    const int L = 256, K = 128;
+    KUVA_RGBA k(L, K);
+    for (int y = 0; y < K; y++)
+        for (int x = 0; x < L; x++) {
+            VARI4 summa{0, 0, 0, 0};
+            for (int j = 0; j < 2; j++)
+                for (int i = 0; i < 2; i++) {
+                    double u = (x + 0.25 + 0.5 * i) / L, v = 1 - (y + 0.25 + 0.5 * j) / K;
+                    double lon = 2 * PII * u, lat = PII * (v - 0.5);
+                    V3 d{std::sin(lon) * std::cos(lat), std::sin(lat),
+                         std::cos(lon) * std::cos(lat)};
+                    VARI4 c = KuplanPinta(n, d);
+                    double valo = 0.82 + 0.22 * d.y;
+                    V3 kiilto1 = Yksikko(V3{-0.5, 0.6, 0.62}),
+                       kiilto2 = Yksikko(V3{0.55, 0.5, -0.67});
+                    double h = std::pow(std::fmax(0.0, Piste(d, kiilto1)), 60) +
+                               0.6 * std::pow(std::fmax(0.0, Piste(d, kiilto2)), 80);
+                    c = Kirkkaus(c, (float)valo);
+                    c = Sekoita(c, VARI4{1, 1, 1, 1}, (float)std::fmin(1.0, h));
+                    summa.r += c.r;
+                    summa.g += c.g;
+                    summa.b += c.b;
+                    summa.a += c.a;
+                }
+            k.P(x, y) = VARI4{summa.r / 4, summa.g / 4, summa.b / 4, summa.a / 4};
+        }
+    return k;
+}
+
+// A sphere of radius 2 (a bubble of scale 0.5 is caught within 1.125 of the plane)
+// in 6 rings of 10 sectors: 100 triangles, light enough for a thousand bubbles.
+MALLI KuplaMalli() {
+    const int renkaat = 6, sektorit = 10;
+    const double r = 2.0;
+    MALLI m;
+    auto P = [&](int i, int j) {
+        double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
+        return V3{r * std::sin(lon) * std::cos(lat), r * std::sin(lat),
+                  r * std::cos(lon) * std::cos(lat)};
+    };
+    auto T = [&](int i, int j) { return UV{(double)j / sektorit, (double)i / renkaat}; };
+    for (int i = 0; i < renkaat; i++)
+        for (int j = 0; j < sektorit; j++) {
+            // Corners at the poles meet in one point: those quads are triangles.
+            if (i > 0)
+                m.Kolmio(P(i, j), T(i, j), P(i, j + 1), T(i, j + 1), P(i + 1, j + 1),
+                         T(i + 1, j + 1));
+            if (i < renkaat - 1)
+                m.Kolmio(P(i, j), T(i, j), P(i + 1, j + 1), T(i + 1, j + 1), P(i + 1, j),
+                         T(i + 1, j));
+        }
+    return m;
+}
+
+} // namespace
+
+bool TeeKuplat(const KOHDE& k) {
+    bool ok = true;
+    MALLI m = KuplaMalli();
+    for (int n = 1; n <= 4; n++) {
+        std::string nimi = "Kupla" + std::to_string(n);
+        ok = Kuva(k, "Tekstuurit/" + nimi + ".tga", KuplaKuva(n), true) && ok;
+        ok = Malli(k, nimi, m) && ok;
+    }
+    return ok;
+}
+
+// ---- The pointer --------------------------------------------------------------
+
+namespace {
+
+double JananEtaisyys(double px, double py, double ax, double ay, double bx, double by) {
+    double dx = bx - ax, dy = by - ay;
+    double t = ((px - ax) * dx + (py - ay) * dy) / (dx * dx + dy * dy);
+    t = t < 0 ? 0 : (t > 1 ? 1 : t);
+    double ex = ax + t * dx - px, ey = ay + t * dy - py;
+    return std::sqrt(ex * ex + ey * ey);
+}
+
+bool Sisalla(const std::vector<double>& p, double x, double y) {
+    bool s = false;
+    size_t n = p.size() / 2;
+    for (size_t i = 0, j = n - 1; i < n; j = i++)
+        if ((p[2 * i + 1] > y) != (p[2 * j + 1] > y) &&
+            x < (p[2 * j] - p[2 * i]) * (y - p[2 * i + 1]) / (p[2 * j + 1] - p[2 * i + 1]) +
+                    p[2 * i])
+            s = !s;
+    return s;
+}
+
+} // namespace
+
+bool TeeOsoitin(const KOHDE& k) {
+    // The game draws the pointer picture 192 units square with its top-left corner
+    // at the pointer: the arrow's tip is the picture's top-left corner.
+    const int S = 128;
+    const double m = 1.55;
+    std::vector<double> nuoli = {0,    0,    0,    24,   6.2,  18.6, 10.3,
+                                 27.6, 14.2, 25.9, 10.2, 17.0, 17.6, 17.0};
+    for (double& v : nuoli) v *= m;
+    KUVA_RGBA kuva(S, S);
+    for (int y = 0; y < S; y++)
+        for (int x = 0; x < S; x++) {
+            VARI4 summa{0, 0, 0, 0};
+            for (int j = 0; j < 4; j++)
+                for (int i = 0; i < 4; i++) {
+                    double px = x + (i + 0.5) / 4, py = y + (j + 0.5) / 4;
+                    double e = 1e9;
+                    size_t n = nuoli.size() / 2;
+                    for (size_t a = 0, b = n - 1; a < n; b = a++)
+                        e = std::fmin(e, JananEtaisyys(px, py, nuoli[2 * a], nuoli[2 * a + 1],
+                                                       nuoli[2 * b], nuoli[2 * b + 1]));
+                    bool sisalla = Sisalla(nuoli, px, py);
+                    VARI4 c{0, 0, 0, 0};
+                    if (sisalla && e > 2.2) {
+                        // White fill with a faint sky-blue shade toward the tail.
+                        float t = (float)((px + py) / (40 * m));
+                        c = Sekoita(VARI4{1, 1, 1, 1}, Rgb(200, 225, 250), t > 1 ? 1 : t);
+                    } else if (sisalla || e < 0.6) {
+                        c = Rgb(10, 15, 30);
+                    } else if (Sisalla(nuoli, px - 3, py - 3)) {
+                        c = VARI4{0, 0, 0, 0.3f}; // drop shadow
+                    }
+                    summa.r += c.r * c.a;
+                    summa.g += c.g * c.a;
+                    summa.b += c.b * c.a;
+                    summa.a += c.a;
+                }
+            if (summa.a > 0)
+                kuva.P(x, y) =
+                    VARI4{summa.r / summa.a, summa.g / summa.a, summa.b / summa.a, summa.a / 16};
+        }
+    return Kuva(k, "Tekstuurit/Osoitin.tga", kuva, true);
+}
+
+// ---- The blower ---------------------------------------------------------------
+
+namespace {
+
+void Kaanna(MALLI& m) {
+    for (size_t i = 0; i + 2 < m.Kulmat.size(); i += 3) std::swap(m.Kulmat[i + 1], m.Kulmat[i + 2]);
+}
+
+// A round lid facing along `n`, with the tile's picture on it as a disc.
+void Kansi(MALLI& m, V3 c, V3 n, double r, int sivut, const LAATTA& l) {
+    n = Yksikko(n);
+    V3 apu = std::fabs(n.y) < 0.9 ? V3{0, 1, 0} : V3{1, 0, 0};
+    V3 e1 = Yksikko(Risti(apu, n)), e2 = Risti(n, e1);
+    for (int i = 0; i < sivut; i++) {
+        double k0 = 2 * PII * i / sivut, k1 = 2 * PII * (i + 1) / sivut;
+        V3 a = c + (e1 * std::cos(k0) + e2 * std::sin(k0)) * r;
+        V3 b = c + (e1 * std::cos(k1) + e2 * std::sin(k1)) * r;
+        m.Kolmio(c, l.Kohta(0.5, 0.5), a,
+                 l.Kohta(0.5 + 0.5 * std::cos(k0), 0.5 + 0.5 * std::sin(k0)), b,
+                 l.Kohta(0.5 + 0.5 * std::cos(k1), 0.5 + 0.5 * std::sin(k1)));
+    }
+}
+
+} // namespace
+
+bool TeePuhaltaja(const KOHDE& k) {
+    ATLAS a(256, 256, 64);
+    MATERIAALI maali = a.Maalaa(0, 0, [](float s, float t) {
+        VARI4 c = Rgb(215, 45, 35);
+        c = Kirkkaus(c, 0.92f + 0.1f * Fbm(s * 6, t * 6, 11, 3, 6));
+        // A panel seam and rivets, so that the machine reads as a machine.
+        if (std::fabs(t - 0.5f) < 0.02f) c = Kirkkaus(c, 0.6f);
+        for (float rx : {0.1f, 0.9f})
+            for (float ry : {0.1f, 0.9f})
+                if ((s - rx) * (s - rx) + (t - ry) * (t - ry) < 0.0016f) c = Rgb(240, 200, 190);
+        return c;
+    });
+    MATERIAALI metalli = a.Maalaa(0, 1, [](float s, float t) {
+        float v = 0.55f + 0.08f * Fbm(s * 2, t * 40, 21, 3) + 0.05f * Kohina(s * 64, t * 2, 22);
+        return VARI4{v, v * 1.02f, v * 1.06f, 1};
+    });
+    MATERIAALI rengas = a.Maalaa(0, 2, [](float s, float t) {
+        float v = ((int)(s * 8) % 2) ? 0.16f : 0.11f;
+        (void)t;
+        return VARI4{v, v, v, 1};
+    });
+    MATERIAALI varoitus = a.Maalaa(
+        0, 3,
+        [](float s, float t) {
+            return ((int)std::floor((s + t) * 4) % 2) ? Rgb(25, 25, 25) : Rgb(250, 200, 20);
+        },
+        true);
+    MATERIAALI puhallin = a.Maalaa(
+        1, 3,
+        [](float s, float t) {
+            float x = s - 0.5f, y = t - 0.5f, r = std::sqrt(x * x + y * y);
+            float kulma = std::atan2(y, x);
+            VARI4 c = Rgb(40, 40, 45);
+            // Five fan blades and a hub behind a grille of rings.
+            if (std::sin(kulma * 5 + r * 9) > 0.35f && r < 0.46f) c = Rgb(150, 155, 165);
+            if (r < 0.1f) c = Rgb(215, 45, 35);
+            if (std::fabs(std::fmod(r, 0.09f) - 0.045f) < 0.008f && r > 0.1f)
+                c = Rgb(200, 200, 205);
+            if (r > 0.47f) c = Rgb(215, 45, 35);
+            return c;
+        },
+        true);
+    MATERIAALI keula = a.Maalaa(
+        2, 3,
+        [](float s, float t) {
+            VARI4 c = Rgb(215, 45, 35);
+            for (float lx : {0.25f, 0.75f}) {
+                float dx = s - lx, dy = t - 0.45f, r = std::sqrt(dx * dx + dy * dy);
+                if (r < 0.17f) c = Rgb(90, 90, 95);
+                if (r < 0.13f) c = Sekoita(Rgb(255, 250, 200), Rgb(250, 220, 120), r / 0.13f);
+            }
+            if (t > 0.8f && std::fmod(s * 10, 1.0f) < 0.5f) c = Rgb(60, 60, 65); // grille
+            return c;
+        },
+        true);
+    MATERIAALI napa = a.Maalaa(
+        3, 3,
+        [](float s, float t) {
+            float x = s - 0.5f, y = t - 0.5f, r = std::sqrt(x * x + y * y);
+            if (r > 0.42f) return Rgb(30, 30, 30);
+            if (r > 0.3f) return Rgb(190, 190, 195);
+            if (r < 0.08f) return Rgb(90, 90, 95);
+            return Rgb(250, 200, 20);
+        },
+        true);
+
+    // Model units are world units (scale 1). The game keeps the blower's origin at
+    // height 1, so the wheels stand on y = -1; bubbles leave at +2.5, just above the
+    // fan. Nose +z.
+    MALLI m;
+    m.Laatikko(V3{0, -0.32, 0}, V3{0.78, 0.3, 1.35}, metalli);
+    m.Laatikko(V3{0, 0.08, 0.95}, V3{0.68, 0.38, 0.32}, maali);
+    m.Nelio(V3{-0.68, -0.3, 1.2701}, V3{0.68, -0.3, 1.2701}, V3{0.68, 0.46, 1.2701},
+            V3{-0.68, 0.46, 1.2701}, keula.Savy[0]);
+    m.Laatikko(V3{0, -0.5, 1.42}, V3{0.86, 0.12, 0.08}, varoitus);
+    m.Laatikko(V3{0, -0.5, -1.42}, V3{0.86, 0.12, 0.08}, varoitus);
+    // The fan: a funnel opening upwards, dark inside, the fan below its rim.
+    Sylinteri(m, V3{0, -0.05, -0.25}, V3{0, 1.25, -0.25}, 0.55, 0.82, 12, maali, false);
+    MALLI sisa;
+    Sylinteri(sisa, V3{0, 0.3, -0.25}, V3{0, 1.25, -0.25}, 0.5, 0.8, 12, metalli, false);
+    Kaanna(sisa);
+    m.Lisaa(sisa);
+    Kansi(m, V3{0, 0.55, -0.25}, V3{0, 1, 0}, 0.6, 12, puhallin.Savy[0]);
+    for (double x : {-0.93, 0.93})
+        for (double z : {-0.82, 0.82}) {
+            // Twelve sides put a corner straight down, on the ground.
+            V3 p0{x - 0.15, -0.55, z}, p1{x + 0.15, -0.55, z};
+            Sylinteri(m, p0, p1, 0.45, 0.45, 12, rengas, false);
+            Kansi(m, x > 0 ? p1 : p0, V3{x > 0 ? 1.0 : -1.0, 0, 0}, 0.45, 12, napa.Savy[0]);
+        }
+    return Kuva(k, "Tekstuurit/Puhaltaja.tga", a.Kuva, false) && Malli(k, "Puhaltaja", m);
+}
+
+// ---- Paper planes -------------------------------------------------------------
+
+namespace {
+
+// A plane's texture: four bands of the same print, each a step darker; a face
+// takes the band of its side's brightness, its corners mapped from above.
+struct PAPERI {
+    KUVA_RGBA Kuva{256, 256};
+    LAATTA Kaista[4];
+    template <class F> void Maalaa(F painatus) {
+        static const float kerroin[4] = {1.0f, 0.84f, 0.68f, 0.52f};
+        for (int i = 0; i < 4; i++) {
+            for (int y = 0; y < 64; y++)
+                for (int x = 0; x < 256; x++)
+                    Kuva.P(x, 64 * i + y) =
+                        Kirkkaus(painatus((x + 0.5f) / 256, 1 - (y + 0.5f) / 64), kerroin[i]);
+            Kaista[i] = LAATTA{0.5 / 256, 1 - (64.0 * (i + 1) - 0.5) / 256, 1 - 0.5 / 256,
+                               1 - (64.0 * i + 0.5) / 256};
+        }
+    }
+};
+
+// Along the length s (0 tail, 1 nose) and across t (0..1, the middle line 0.5);
+// the keel and fins hang at the middle, mapped by their height.
+UV Kartta(V3 p, const LAATTA& l) {
+    double s = (p.z + 1.5) / 3.0;
+    double t = 0.5 + p.x / 2.4 - (std::fabs(p.x) < 0.02 || std::fabs(p.y) > 0.2 ? p.y * 0.6 : 0);
+    return l.Kohta(s < 0 ? 0 : (s > 1 ? 1 : s), t < 0 ? 0 : (t > 1 ? 1 : t));
+}
+
+void Arkki(MALLI& m, const PAPERI& p, V3 a, V3 b, V3 c) {
+    // Both faces of the paper, each in the band of its own brightness; the left
+    // wing is the mirror image.
+    for (int peili = 0; peili < 2; peili++) {
+        V3 A = a, B = b, C = c;
+        if (peili) {
+            if (std::fabs(a.x) + std::fabs(b.x) + std::fabs(c.x) < 1e-9) break;
+            A.x = -A.x;
+            B.x = -B.x;
+            C.x = -C.x;
+        }
+        for (int puoli = 0; puoli < 2; puoli++) {
+            V3 x = A, y = puoli ? C : B, z = puoli ? B : C;
+            const LAATTA& l = p.Kaista[Varjostus(Risti(y - x, z - x))];
+            m.Kolmio(x, Kartta(x, l), y, Kartta(y, l), z, Kartta(z, l));
+        }
+    }
+}
+
+} // namespace
+
+bool TeeLennokit(const KOHDE& k) {
+    bool ok = true;
+    // Nuoli: the classic dart from a sheet of ruled school paper.
+    {
+        PAPERI p;
+        p.Maalaa([](float s, float t) {
+            VARI4 c = Rgb(246, 245, 236);
+            c = Kirkkaus(c, 0.97f + 0.03f * Fbm(s * 20, t * 5, 31, 2));
+            if (std::fabs(std::fmod(t * 12.0f, 1.0f) - 0.5f) < 0.06f) c = Rgb(150, 185, 230);
+            if (std::fabs(s - 0.22f) < 0.006f) c = Rgb(225, 90, 90);
+            if (std::fabs(t - 0.5f) < 0.008f) c = Kirkkaus(c, 0.75f); // the middle fold
+            return c;
+        });
+        MALLI m;
+        V3 nokka{0, 0.02, 1.5}, juuri{0, 0, -1.5}, karki{0.78, 0.14, -1.42};
+        V3 taite{0.3, 0.04, -1.48};
+        Arkki(m, p, nokka, taite, juuri);
+        Arkki(m, p, nokka, karki, taite);
+        Arkki(m, p, nokka, juuri, V3{0, -0.34, -1.5});
+        Arkki(m, p, nokka, V3{0, -0.34, -1.5}, V3{0, -0.06, 1.1});
+        ok = Kuva(k, "Tekstuurit/Nuoli.tga", p.Kuva, false) && Malli(k, "Nuoli", m) && ok;
+    }
+    // Liitaja: broad wings with turned-up tips, folded from a newspaper.
+    {
+        PAPERI p;
+        p.Maalaa([](float s, float t) {
+            VARI4 c = Rgb(226, 222, 208);
+            float sarake = std::fmod(t * 5.0f, 1.0f);
+            int rivi = (int)(s * 90);
+            bool teksti = sarake > 0.08f && sarake < 0.92f && rivi % 2 == 0 &&
+                          (Hajauta((uint32_t)(rivi * 977 + (int)(t * 60) * 13)) & 7) != 0;
+            if (teksti) c = Rgb(120, 118, 112);
+            if (s > 0.62f && s < 0.74f && t > 0.18f && t < 0.82f) c = Rgb(40, 40, 45); // headline
+            if (s > 0.2f && s < 0.45f && t > 0.56f && t < 0.78f)                       // photo
+                c = (((int)(s * 160) + (int)(t * 160)) % 2) ? Rgb(90, 92, 96) : Rgb(160, 160, 158);
+            if (std::fabs(t - 0.5f) < 0.008f) c = Kirkkaus(c, 0.8f);
+            return c;
+        });
+        MALLI m;
+        V3 nokka{0, 0.02, 1.3}, l1{0.38, 0.03, 0.55}, t1{1.05, 0.12, -0.45}, t2{1.0, 0.12, -1.05};
+        V3 t3{0.3, 0.03, -1.25}, juuri{0, 0, -1.2}, siiveke{1.06, 0.46, -0.98};
+        Arkki(m, p, nokka, l1, juuri);
+        Arkki(m, p, l1, t1, t3);
+        Arkki(m, p, l1, t3, juuri);
+        Arkki(m, p, t1, t2, t3);
+        Arkki(m, p, t1, siiveke, t2);
+        Arkki(m, p, nokka, juuri, V3{0, -0.2, -1.2});
+        Arkki(m, p, nokka, V3{0, -0.2, -1.2}, V3{0, -0.05, 0.9});
+        ok = Kuva(k, "Tekstuurit/Liitaja.tga", p.Kuva, false) && Malli(k, "Liitaja", m) && ok;
+    }
+    // Haukka: a swept stunt plane with fins, red origami paper with yellow chevrons.
+    {
+        PAPERI p;
+        p.Maalaa([](float s, float t) {
+            VARI4 c = Rgb(205, 40, 40);
+            c = Kirkkaus(c, 0.95f + 0.05f * Fbm(s * 10, t * 10, 41, 2));
+            float v = std::fabs(t - 0.5f);
+            float chevron = std::fmod(s * 5.0f + v * 3.0f, 1.0f);
+            if (chevron < 0.16f && s < 0.75f) c = Rgb(250, 205, 40);
+            if (v > 0.42f) c = Rgb(30, 30, 35);    // dark wing tips
+            if (s > 0.86f) c = Rgb(250, 250, 245); // white nose
+            if (std::fabs(t - 0.5f) < 0.008f) c = Kirkkaus(c, 0.7f);
+            return c;
+        });
+        MALLI m;
+        V3 nokka{0, 0.02, 1.5}, l{0.2, 0.03, 0.45}, karki{0.95, 0.08, -1.2}, taka{0.85, 0.08, -1.5};
+        V3 juuri{0, 0, -1.35}, eva{0.9, 0.42, -1.52};
+        Arkki(m, p, nokka, l, juuri);
+        Arkki(m, p, l, karki, juuri);
+        Arkki(m, p, karki, taka, juuri);
+        Arkki(m, p, karki, eva, taka);
+        Arkki(m, p, nokka, juuri, V3{0, -0.4, -1.35});
+        Arkki(m, p, nokka, V3{0, -0.4, -1.35}, V3{0, -0.08, 1.1});
+        ok = Kuva(k, "Tekstuurit/Haukka.tga", p.Kuva, false) && Malli(k, "Haukka", m) && ok;
+    }
+    return ok;
+}

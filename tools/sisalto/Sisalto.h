@@ -1,0 +1,46 @@
+// The content generator of the game: every picture, model, text file, track and
+// sound under Tiedostot is made here, the same bytes on every run.
+#pragma once
+
+#include "Kuva.h"
+#include "Malli.h"
+
+#include <string>
+
+// The folder written to (the data folder itself, ".../Tiedostot"), with '/' inside.
+struct KOHDE {
+    std::string Juuri;
+    std::string Polku(const std::string& suhteellinen) const { return Juuri + "/" + suhteellinen; }
+};
+
+// Writes bytes to a file of the data folder; false (and a message) on failure.
+bool KirjoitaTiedosto(const KOHDE& k, const std::string& polku, const std::string& sisalto);
+bool Kuva(const KOHDE& k, const std::string& nimi, const KUVA_RGBA& kuva, bool alfa);
+bool Malli(const KOHDE& k, const std::string& nimi, const MALLI& malli);
+
+// The four bubbles, by the number of their object file (1..4): the colour of the
+// surface in direction d (a unit vector of the model, y up), pattern included.
+VARI4 KuplanPinta(int n, V3 d);
+
+// The parts of the data set.
+bool TeeFontti(const KOHDE& k);    // Fontti.tga and MerkkienLeveydet.txt
+bool TeeOsoitin(const KOHDE& k);   // Osoitin.tga
+bool TeeKuplat(const KOHDE& k);    // Kupla1..4 models and textures
+bool TeePuhaltaja(const KOHDE& k); // the blower
+bool TeeLennokit(const KOHDE& k);  // the paper planes' models and textures
+bool TeeMaisema(const KOHDE& k);   // Piha and Museo
+bool TeeTekstit(const KOHDE& k);   // load list, object files, plane files
+bool TeeAanet(const KOHDE& k);     // music and sound effects
+bool TeeRadat(const KOHDE& k);     // the six race tracks
+
+// Whether a point (world units) is inside a tree's crown in the yard.
+bool PuussaTaiAidassa(double x, double y, double z);
+
+// The glyph widths of the font sheet once TeeFontti has run (for the self-check).
+extern int FONTIN_LEVEYDET[256];
+
+// Lettering painted into textures (DejaVu Serif Bold): the pen starts at x on the
+// baseline; `leveys` narrows or widens the letters.
+bool PiirraTeksti(KUVA_RGBA& kuva, int x, int perusviiva, const char* teksti, int koko,
+                  double leveys, VARI4 vari);
+int TekstinLeveys(const char* teksti, int koko, double leveys);
