@@ -355,6 +355,11 @@ UV Kartta(V3 p, const LAATTA& l) {
     return l.Kohta(s < 0 ? 0 : (s > 1 ? 1 : s), t < 0 ? 0 : (t > 1 ? 1 : t));
 }
 
+// The planes are folded at three units long and built at half that: the game
+// draws them at 0.3, and the menus show the chosen one spinning one unit from
+// the eye, where the whole plane must fit in view.
+const double LENNOKIN_MITTAKAAVA = 0.5;
+
 void Arkki(MALLI& m, const PAPERI& p, V3 a, V3 b, V3 c) {
     // Both faces of the paper, each in the band of its own brightness; the left
     // wing is the mirror image.
@@ -369,7 +374,8 @@ void Arkki(MALLI& m, const PAPERI& p, V3 a, V3 b, V3 c) {
         for (int puoli = 0; puoli < 2; puoli++) {
             V3 x = A, y = puoli ? C : B, z = puoli ? B : C;
             const LAATTA& l = p.Kaista[Varjostus(Risti(y - x, z - x))];
-            m.Kolmio(x, Kartta(x, l), y, Kartta(y, l), z, Kartta(z, l));
+            const double k = LENNOKIN_MITTAKAAVA;
+            m.Kolmio(x * k, Kartta(x, l), y * k, Kartta(y, l), z * k, Kartta(z, l));
         }
     }
 }
