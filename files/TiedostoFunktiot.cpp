@@ -7,18 +7,23 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
-void JarjestelmanPolku(const char* polku, char* ulos, size_t koko) {
-    if (koko == 0) return;
+bool JarjestelmanPolku(const char* polku, char* ulos, size_t koko) {
+    if (koko == 0) return false;
     size_t i = 0;
     for (; polku[i] && i + 1 < koko; i++) ulos[i] = (polku[i] == '\\') ? '/' : polku[i];
     ulos[i] = '\0';
+    return polku[i] == '\0';
 }
 
 FILE* AvaaTiedosto(const char* polku, const char* tila) {
     char oikea[POLUN_PITUUS + 1];
-    JarjestelmanPolku(polku, oikea, sizeof oikea);
+    if (!JarjestelmanPolku(polku, oikea, sizeof oikea)) {
+        errno = ENAMETOOLONG;
+        return nullptr;
+    }
     return fopen(oikea, tila);
 }
 
@@ -93,27 +98,59 @@ bool AVAINLUKIJA::LueArvo(char arvo[99]) {
 
 // ---- Safe saving ------------------------------------------------------------
 
+namespace {
+
+// fsync, again after a signal.
+bool Synkronoi(int fd) {
+    int r;
+    do r = fsync(fd);
+    while (r != 0 && errno == EINTR);
+    return r == 0;
+}
+
+// Every byte, or false (a full disk gives a short write and then an error).
+bool KirjoitaKaikki(int fd, const char* p, size_t maara) {
+    while (maara > 0) {
+        ssize_t n = write(fd, p, maara);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        p += n;
+        maara -= (size_t)n;
+    }
+    return true;
+}
+
+} // namespace
+
 bool TallennaTurvallisesti(const char* polku, const void* tavut, size_t maara) {
     char oikea[POLUN_PITUUS + 1];
-    JarjestelmanPolku(polku, oikea, sizeof oikea);
-    std::string valiaikainen = std::string(oikea) + ".tmp";
+    if (!JarjestelmanPolku(polku, oikea, sizeof oikea)) return false;
 
-    int fd = open(valiaikainen.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) return false;
-    const char* p = (const char*)tavut;
-    size_t jaljella = maara;
-    bool ok = true;
-    while (jaljella > 0) {
-        ssize_t n = write(fd, p, jaljella);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        p += n;
-        jaljella -= (size_t)n;
+    // A file the player has write-protected (no write permission for anyone, or
+    // none for this user) stays as it is, as it did when the game wrote over its
+    // files in place. The new file keeps the old one's permissions.
+    mode_t tila = 0644;
+    struct stat vanha;
+    if (stat(oikea, &vanha) == 0) {
+        if ((vanha.st_mode & 0222) == 0 || access(oikea, W_OK) != 0) return false;
+        tila = vanha.st_mode & 0777;
     }
-    if (ok && fsync(fd) != 0) ok = false;
+
+    // The temporary file is this process's own: a second game saving at the same
+    // moment cannot write into it, and a leftover of an earlier run (a file, a
+    // link or a folder of that name) is never written through.
+    std::string valiaikainen = std::string(oikea) + "." + std::to_string((long)getpid()) + ".tmp";
+    int liput = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int fd = open(valiaikainen.c_str(), liput, 0600);
+    if (fd < 0 && errno == EEXIST && unlink(valiaikainen.c_str()) == 0)
+        fd = open(valiaikainen.c_str(), liput, 0600);
+    if (fd < 0) return false;
+
+    bool ok = KirjoitaKaikki(fd, (const char*)tavut, maara);
+    if (ok && fchmod(fd, tila) != 0) ok = false;
+    if (ok && !Synkronoi(fd)) ok = false;
+    // close reports a write error that only showed when the data left the cache;
+    // on Linux the descriptor is gone even when it fails, so it is never retried.
     if (close(fd) != 0) ok = false;
     if (ok && rename(valiaikainen.c_str(), oikea) != 0) ok = false;
     if (!ok) {
@@ -123,10 +160,12 @@ bool TallennaTurvallisesti(const char* polku, const void* tavut, size_t maara) {
     // Make the rename itself durable.
     std::string kansio(oikea);
     size_t vinoviiva = kansio.find_last_of('/');
-    kansio = (vinoviiva == std::string::npos) ? std::string(".") : kansio.substr(0, vinoviiva);
-    int kfd = open(kansio.c_str(), O_RDONLY | O_DIRECTORY);
+    kansio = (vinoviiva == std::string::npos) ? std::string(".")
+             : (vinoviiva == 0)               ? std::string("/")
+                                              : kansio.substr(0, vinoviiva);
+    int kfd = open(kansio.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (kfd >= 0) {
-        fsync(kfd);
+        Synkronoi(kfd);
         close(kfd);
     }
     return true;

@@ -14,9 +14,10 @@ struct MALLI3D;
 // Longest path and load-list field the game keeps (characters, without the NUL).
 enum { POLUN_PITUUS = 511 };
 
-// The path with this platform's separator, into `ulos` (cut to fit `koko`).
-void JarjestelmanPolku(const char* polku, char* ulos, size_t koko);
-// fopen of a game path.
+// The path with this platform's separator, into `ulos`. False when it does not
+// fit in `koko` (the path is then cut, and names another file).
+bool JarjestelmanPolku(const char* polku, char* ulos, size_t koko);
+// fopen of a game path; nullptr for a path longer than POLUN_PITUUS.
 FILE* AvaaTiedosto(const char* polku, const char* tila);
 
 // Reads one character as a text-mode stream gives it: a carriage return right
@@ -25,9 +26,11 @@ FILE* AvaaTiedosto(const char* polku, const char* tila);
 int LueTekstiMerkki(FILE* f);
 
 // Writes the bytes to `polku` so that the old file is replaced only by a complete
-// new one: a temporary file in the same folder, every write checked, flushed and
-// synced, then renamed over the old. On any failure the old file is untouched
-// and false is returned.
+// new one: a temporary file of this process in the same folder, every write
+// checked, synced, then renamed over the old, and the folder synced. On any
+// failure the old file is untouched, the temporary file is gone and false is
+// returned. A file the player has made read-only is left alone (false), and the
+// new file keeps the old one's permissions.
 bool TallennaTurvallisesti(const char* polku, const void* tavut, size_t maara);
 
 // ---- Load list and font widths --------------------------------------------

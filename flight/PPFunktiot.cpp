@@ -1,6 +1,7 @@
 #include "flight/PPFunktiot.h"
 
 #include "files/TiedostoFunktiot.h"
+#include "foundation/PerusFunktiot.h"
 
 #include <cmath>
 #include <cstdio>
@@ -19,6 +20,10 @@ double KulmaAsteina(double c) {
     RadiaanistaAsteiksi(kulma);
     return kulma;
 }
+
+// World units per step; the plane's own flight stays below 3, the Alt boost adds
+// less than 1. The drag step is stable up to 400.
+const double SUURIN_NOPEUS = 100;
 
 void Rajaa90(double& arvo) {
     if (arvo > 90) arvo = 90;
@@ -65,8 +70,14 @@ void PAPERPLANE::PaivitaFysiikka(MAAILMA maailma, BONUS& bonus) {
     VEKTORI muutos = fSuunta;
     muutos.KerroLuvulla(aEteen);
     velocity.Lisaa(muutos);
-    // A zero velocity has no direction to speed up along: the boost is lost.
-    velocity.AsetaPituus(velocity.AnnaPituus() + bonus.speedBoost);
+    // A zero velocity has no direction to speed up along: the boost is lost. A
+    // boost from a hand-made track can be anything; past SUURIN_NOPEUS the drag
+    // of one step would throw the plane backwards faster than it flew, and a few
+    // steps later its state would be not-a-number for the rest of the run.
+    double nopeus = velocity.AnnaPituus() + bonus.speedBoost;
+    if (nopeus > SUURIN_NOPEUS) nopeus = SUURIN_NOPEUS;
+    if (nopeus < -SUURIN_NOPEUS) nopeus = -SUURIN_NOPEUS;
+    velocity.AsetaPituus(nopeus);
     bonus.speedBoost = 0;
 
     body.Sijainti.x += velocity.x;
@@ -150,7 +161,7 @@ void PAPERPLANE::Alusta(const char* polku) {
             if (!teksti && !luku) continue;
             if (!lukija.LueArvo(arvo)) break;
             if (teksti) KopioiNimi(teksti, arvo);
-            if (luku) *luku = atof(arvo);
+            if (luku) *luku = TekstiLuvuksi(arvo);
         }
         fclose(f);
     }

@@ -160,6 +160,53 @@ void PyyhiLoppu(char* teksti, char c) {
     if (p && c != '\0') *p = '\0';
 }
 
+namespace {
+
+bool OnNumero(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+double TekstiLuvuksi(const char* teksti) {
+    if (!teksti) return 0;
+    const char* p = teksti;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) p++;
+    const char* alku = p;
+    if (*p == '+' || *p == '-') p++;
+    bool numeroita = false;
+    while (OnNumero(*p)) p++, numeroita = true;
+    if (*p == '.') {
+        p++;
+        while (OnNumero(*p)) p++, numeroita = true;
+    }
+    if (!numeroita) return 0;
+    // An exponent counts only with digits: "2e" is 2.
+    if (*p == 'e' || *p == 'E') {
+        const char* e = p + 1;
+        if (*e == '+' || *e == '-') e++;
+        if (OnNumero(*e)) {
+            while (OnNumero(*e)) e++;
+            p = e;
+        }
+    }
+    // strtod of exactly the accepted characters, so that it cannot go on into
+    // a form of its own.
+    char lyhyt[128];
+    size_t n = (size_t)(p - alku);
+    if (n < sizeof lyhyt) {
+        memcpy(lyhyt, alku, n);
+        lyhyt[n] = '\0';
+        return strtod(lyhyt, nullptr);
+    }
+    char* pitka = new char[n + 1];
+    memcpy(pitka, alku, n);
+    pitka[n] = '\0';
+    double arvo = strtod(pitka, nullptr);
+    delete[] pitka;
+    return arvo;
+}
+
 int SoitaAani(Mix_Chunk* aani, int voimakkuus) {
     if (!aani) return -1;
     int kanava = Mix_PlayChannelTimed(-1, aani, 0, -1);

@@ -29,6 +29,14 @@ void LukuSanaksi(double x, int desimaalit, char* ulos, int koko);
 // Ends the text at the first c (that byte becomes the terminating zero).
 void PyyhiLoppu(char* teksti, char c);
 
+// A number of a text file, read as the game's files have always been read:
+// leading white space, an optional sign, decimal digits with an optional point
+// and exponent, the rest ignored; text with no number gives 0, and so do the
+// forms a player never writes by accident but some C libraries take ("nan",
+// "inf", hexadecimal), so a file can never give a not-a-number. Past the range
+// of a double it gives plus or minus infinity, as the C library does.
+double TekstiLuvuksi(const char* teksti);
+
 // Plays a sound once on the first free mixer channel and sets that channel's
 // volume (0..128). A sound that failed to load, or no free channel, plays nothing
 // and changes no channel's volume. Returns the channel or -1.

@@ -6,7 +6,11 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -85,4 +89,43 @@ std::string LahdeKansio() {
 std::string KoontiKansio() {
     const char* p = getenv("TAVIO_KOONTI");
     return p ? p : TAVIO_KOONTI_KANSIO;
+}
+
+int OmassaNimiavaruudessa(const std::function<int()>& tehtava) {
+    fflush(nullptr);
+    pid_t pid = fork();
+    if (pid < 0) return -1;
+    if (pid == 0) {
+        if (unshare(CLONE_NEWNS) != 0) _exit(EI_KIINNITYKSIA);
+        // Nothing mounted here may show outside.
+        if (mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) _exit(EI_KIINNITYKSIA);
+        int tila = tehtava();
+        fflush(nullptr);
+        _exit(tila);
+    }
+    int tila = 0;
+    if (waitpid(pid, &tila, 0) != pid) return -1;
+    return WIFEXITED(tila) ? WEXITSTATUS(tila) : -1;
+}
+
+bool KiinnitaPieniLevy(const std::string& kansio, unsigned long tavua) {
+    std::string valinnat = "size=" + std::to_string(tavua);
+    return mount("tavio", kansio.c_str(), "tmpfs", 0, valinnat.c_str()) == 0;
+}
+
+bool KiinnitaVainLuku(const std::string& kansio) {
+    if (mount(kansio.c_str(), kansio.c_str(), nullptr, MS_BIND, nullptr) != 0) return false;
+    return mount(nullptr, kansio.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+}
+
+void TaytaLevy(const std::string& kansio) {
+    std::string polku = kansio + "/tayte";
+    int fd = open(polku.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return;
+    char lohko[4096] = {};
+    while (write(fd, lohko, sizeof lohko) > 0) {
+    }
+    while (write(fd, lohko, 1) > 0) {
+    }
+    close(fd);
 }

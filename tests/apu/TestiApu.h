@@ -3,6 +3,7 @@
 #pragma once
 
 #include <SDL_types.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,3 +33,15 @@ void TeeKansiot(const std::string& polku);
 // The source tree and the build tree of the tests (from the environment CTest sets).
 std::string LahdeKansio();
 std::string KoontiKansio();
+
+// Runs `tehtava` in a child process and gives its exit code (-1 when it did not
+// exit). The child first gets a mount namespace of its own, so that the mounts it
+// makes vanish with it; EI_KIINNITYKSIA when the machine does not allow that.
+enum { EI_KIINNITYKSIA = 77 };
+int OmassaNimiavaruudessa(const std::function<int()>& tehtava);
+// Mounts (in the caller's namespace): a tmpfs of `tavua` bytes on `kansio`, and
+// `kansio` read-only on itself. False when not permitted.
+bool KiinnitaPieniLevy(const std::string& kansio, unsigned long tavua);
+bool KiinnitaVainLuku(const std::string& kansio);
+// Fills the file system of `kansio` with one file until nothing more fits.
+void TaytaLevy(const std::string& kansio);

@@ -2,6 +2,7 @@
 #include "shell/Asetukset.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 const char* POLKU = "Tiedostot/Muu Data/Setup.sav";
@@ -82,8 +83,8 @@ TEST(Asetukset, FailedWriteLeavesTheOldFile) {
     TeeKansiot("Tiedostot/Muu Data");
     std::vector<Uint8> vanha = {5, 0, 0, 0, 1, 5, 0, 0, 1, 1, 5, 0};
     KirjoitaTiedosto(POLKU, vanha);
-    // A folder in the temporary file's place makes the write fail.
-    TeeKansiot(std::string(POLKU) + ".tmp");
+    // Write-protected by the player: left as it is.
+    chmod(POLKU, 0444);
     ASETUKSET a;
     EXPECT_FALSE(TallennaAsetukset(ASETUSTIEDOSTO, a));
     EXPECT_EQ(LueTiedosto(POLKU), vanha);

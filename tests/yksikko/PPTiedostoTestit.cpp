@@ -130,6 +130,42 @@ TEST(PPTiedosto, WindowsLineEndsReadTheSame) {
     EXPECT_EQ(p.mass, 1.5);
 }
 
+// Only the decimal form is a number: what some C libraries also take ("nan",
+// "inf", hexadecimal) reads as no number. A turn control of not-a-number once
+// made the plane's whole state not-a-number in its first flight, and so it
+// stayed for the rest of the run.
+TEST(PPTiedosto, NotANumberOrInfinityWordsGiveZeroAndThePlaneFlies) {
+    TYOKANSIO kansio;
+    PAPERPLANE p = Lue("#MASSAJAKAUMA;>nan;\n"
+                       "#MASSA;>  -inf;\n"
+                       "#SIIPIALA;>0x10;\n"
+                       "#AERODYNAAMISUUS;>infinity;\n"
+                       "#END_OF_FILE;\n");
+    EXPECT_EQ(p.massDistribution, 0.0);
+    EXPECT_EQ(p.mass, 0.0);
+    EXPECT_EQ(p.wingArea, 0.0); // the "0" before the x
+    EXPECT_EQ(p.aerodynamics, 0.0);
+
+    // Past the range of a double: infinity, as the C library gives, which the
+    // turn control's limit takes in.
+    PAPERPLANE q = Lue("#MASSAJAKAUMA;>-1e999;\n#MASSA;>2e;\n#END_OF_FILE;\n");
+    EXPECT_EQ(q.massDistribution, -HUGE_VAL);
+    EXPECT_EQ(q.mass, 2.0); // an exponent without digits is not read
+
+    for (const char* arvo : {"nan", "-nan", "1e999", "-1e999", "NAN(123)"}) {
+        PAPERPLANE r = Lue(std::string("#MASSAJAKAUMA;>") + arvo + ";\n#END_OF_FILE;\n");
+        MAAILMA w;
+        w.Aseta(1, 1, 1);
+        BONUS b;
+        b.Alusta();
+        r.push = 0.5;
+        r.body.Sijainti.Aseta(-100, 100, 0);
+        for (int i = 0; i < 200; i++) r.PaivitaFysiikka(w, b);
+        EXPECT_TRUE(std::isfinite(r.body.Sijainti.y)) << arvo;
+        EXPECT_TRUE(std::isfinite(r.body.Kiertomatriisi.EteenV().x)) << arvo;
+    }
+}
+
 // A missing or broken file still leaves a plane that can be chosen and flown.
 TEST(PPTiedosto, MissingFileGivesEmptyNamesZeroNumbersAndTheStartState) {
     TYOKANSIO kansio;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -194,8 +195,8 @@ TEST(Pisteet, AFailedSaveLeavesTheOldFile) {
     TYOKANSIO kansio;
     const std::vector<Uint8> vanha = KasinTehty();
     KirjoitaTiedosto(OIKEA_POLKU, vanha);
-    // A folder in the temporary file's place makes the write fail.
-    TeeKansiot(std::string(OIKEA_POLKU) + ".tmp");
+    // Write-protected by the player: left as it is.
+    chmod(OIKEA_POLKU, 0444);
     PISTEET p;
     p.LisaaTulos(false, 1, 1, "Uusi");
     EXPECT_FALSE(p.Tallenna(POLKU));
