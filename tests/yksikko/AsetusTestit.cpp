@@ -43,14 +43,27 @@ TEST(Asetukset, FullScreenIndexFourReadsBackAndTurboStaysOff) {
     EXPECT_EQ(RESOLUUTIOT[b.resoluutio].korkeus, 1024);
 }
 
+// Settings.sav truncated to every length: the fields wholly present are taken,
+// the others keep their defaults, and the file saved at exit is whole again.
 TEST(Asetukset, ShortFileTakesOnlyWholeFields) {
-    const Uint8 tavut[12] = {3, 0, 0, 0, 1, 9, 9, 9, 0x42, 9, 9, 9};
+    TYOKANSIO kansio;
+    TeeKansiot("Tiedostot/Muu Data");
+    const std::vector<Uint8> tavut = {3, 0, 0, 0, 1, 9, 9, 9, 0x42, 9, 9, 9};
     for (size_t n = 0; n <= 12; n++) {
+        KirjoitaTiedosto(POLKU, std::vector<Uint8>(tavut.begin(), tavut.begin() + n));
         ASETUKSET a;
-        a.Tavuista(tavut, n);
+        EXPECT_TRUE(LataaAsetukset(ASETUSTIEDOSTO, a)) << n;
         EXPECT_EQ(a.resoluutio, n >= 4 ? 3 : 1) << n;
         EXPECT_EQ(a.kokoNaytto, n >= 5 ? 1 : 0) << n;
         EXPECT_EQ(a.varattu, n >= 9 ? 0x42 : 1) << n;
+        ASSERT_TRUE(TallennaAsetukset(ASETUSTIEDOSTO, a));
+        std::vector<Uint8> tallennettu = LueTiedosto(POLKU);
+        ASSERT_EQ(tallennettu.size(), 12u) << n;
+        ASETUKSET b;
+        b.Tavuista(tallennettu.data(), tallennettu.size());
+        EXPECT_EQ(b.resoluutio, a.resoluutio);
+        EXPECT_EQ(b.kokoNaytto, a.kokoNaytto);
+        EXPECT_EQ(b.varattu, a.varattu);
     }
 }
 
@@ -65,16 +78,36 @@ TEST(Asetukset, ResolutionOutsideTheTableKeepsTheDefault) {
     }
 }
 
+// Every byte value at every offset of the file the game writes by default: the
+// window opens in one of the six modes, each field comes from its own byte
+// only, and the file saved at exit is the same as the one read but for the
+// repeated bytes, which are written from the fields again.
 TEST(Asetukset, EveryByteValueAtEveryOffsetGivesAUsableMode) {
+    TYOKANSIO kansio;
+    TeeKansiot("Tiedostot/Muu Data");
+    const std::vector<Uint8> oletus = {1, 0, 0, 0, 0, 1, 0, 0, 1, 0, 1, 0};
     for (int kohta = 0; kohta < 12; kohta++)
         for (int arvo = 0; arvo < 256; arvo++) {
-            Uint8 tavut[12] = {1, 0, 0, 0, 0, 1, 0, 0, 1, 0, 1, 0};
+            std::vector<Uint8> tavut = oletus;
             tavut[kohta] = (Uint8)arvo;
+            KirjoitaTiedosto(POLKU, tavut);
             ASETUKSET a;
-            a.Tavuista(tavut, 12);
-            ASSERT_GE(a.resoluutio, 0);
-            ASSERT_LT(a.resoluutio, 6);
-            ASSERT_LE(a.kokoNaytto, 1);
+            ASSERT_TRUE(LataaAsetukset(ASETUSTIEDOSTO, a));
+            Sint32 indeksi = kohta == 0 ? arvo : 1;
+            // Bytes 1..3 make the index 256 or more: outside the table.
+            if (kohta >= 1 && kohta <= 3 && arvo != 0) indeksi = -1;
+            ASSERT_EQ(a.resoluutio, indeksi >= 0 && indeksi < 6 ? indeksi : 1)
+                << kohta << " " << arvo;
+            ASSERT_EQ(a.kokoNaytto, kohta == 4 && arvo != 0 ? 1 : 0) << kohta << " " << arvo;
+            ASSERT_EQ(a.varattu, kohta == 8 ? arvo : 1) << kohta << " " << arvo;
+            ASSERT_FALSE(a.turbo);
+
+            ASSERT_TRUE(TallennaAsetukset(ASETUSTIEDOSTO, a));
+            Uint32 r = (Uint32)a.resoluutio;
+            const std::vector<Uint8> odotus = {(Uint8)r, 0, 0, 0,         a.kokoNaytto,
+                                               (Uint8)r, 0, 0, a.varattu, a.kokoNaytto,
+                                               (Uint8)r, 0};
+            ASSERT_EQ(LueTiedosto(POLKU), odotus) << kohta << " " << arvo;
         }
 }
 

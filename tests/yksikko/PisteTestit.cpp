@@ -2,6 +2,7 @@
 #include "bubbles/KuplaFunktiot.h"
 #include "bubbles/PisteFunktiot.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -173,6 +174,33 @@ TEST(Pisteet, AShortFileFillsOnlyItsLengthAndAMissingOneNothing) {
     p.Lataa(POLKU);
     EXPECT_EQ(p.flights, 0x01020304);
     EXPECT_STREQ(p.pilotNames[19], "PilottiT\xF6");
+}
+
+// A score file cut at every length 0..384 over a table that already holds
+// other results: the file's bytes replace only their own, each name still ends
+// in its field, and the table saved at exit reads back the same.
+TEST(Pisteet, AFileCutAtEveryLengthReplacesOnlyItsOwnBytes) {
+    TYOKANSIO kansio;
+    const std::vector<Uint8> tiedosto = KasinTehty();
+    PISTEET pohja;
+    for (int i = 0; i < SIJOJEN_MAARA; i++) pohja.LisaaTulos(false, 50 - i, 7000, "Pohjaton nimi");
+    Uint8 pohjanKuva[PISTETIEDOSTON_KOKO];
+    pohja.Tavuiksi(pohjanKuva);
+    for (size_t n = 0; n <= PISTETIEDOSTON_KOKO; n++) {
+        KirjoitaTiedosto(OIKEA_POLKU, std::vector<Uint8>(tiedosto.begin(), tiedosto.begin() + n));
+        PISTEET p = pohja;
+        p.Lataa(POLKU);
+        std::vector<Uint8> odotus(pohjanKuva, pohjanKuva + PISTETIEDOSTON_KOKO);
+        std::copy(tiedosto.begin(), tiedosto.begin() + n, odotus.begin());
+        for (int i = 0; i < SIJOJEN_MAARA; i++) odotus[164 + 11 * i + 10] = 0;
+        Uint8 kuva[PISTETIEDOSTON_KOKO];
+        p.Tavuiksi(kuva);
+        ASSERT_EQ(std::vector<Uint8>(kuva, kuva + PISTETIEDOSTON_KOKO), odotus) << n;
+        for (int i = 0; i < SIJOJEN_MAARA; i++) ASSERT_LE(strlen(p.pilotNames[i]), 10u) << n;
+
+        ASSERT_TRUE(p.Tallenna(POLKU));
+        ASSERT_EQ(LueTiedosto(OIKEA_POLKU), odotus) << n;
+    }
 }
 
 TEST(Pisteet, NamesWithoutANulInADamagedFileEndAtTheirEleventhByte) {

@@ -1,5 +1,8 @@
 #include "shell/Kuori.h"
 
+#include "apu/TestiApu.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -44,6 +47,46 @@ TEST(Rata, CountsAndShortBodies) {
     }
 }
 
+// Every count the format can be broken with, against a body cut at every byte
+// length up to one entry past the 200 slots, read from a file as a race start
+// reads it: only whole entries are taken, never more than the count or the 200
+// slots, and the slots past the track keep what they held.
+TEST(Rata, EveryCountAgainstABodyCutAtEveryLength) {
+    TYOKANSIO kansio;
+    TeeKansiot("Tiedostot/Muu Data");
+    std::unique_ptr<RATA> r(new RATA);
+    const int ENINTAAN = RADAN_KUPLAT + 1;
+    for (Sint32 maara : {-1, 0, 1, 200, 201, 5000, (Sint32)0x80000000, 0x7FFFFFFF}) {
+        const std::vector<Uint8> kokonainen = Rata(maara, ENINTAAN);
+        for (size_t n = 0; n <= kokonainen.size(); n++) {
+            for (int i = 0; i < RADAN_KUPLAT; i++) r->kuplat[i].Sijainti.Aseta(-7, -7, -7);
+            r->pituus = 99;
+            std::vector<Uint8> tavut(kokonainen.begin(), kokonainen.begin() + n);
+            // The file way only now and then: the bytes way is the same reader.
+            if (n % 97 == 0 || n == kokonainen.size()) {
+                KirjoitaTiedosto("Tiedostot/Muu Data/BubbleRaceA.dat", tavut);
+                ASSERT_TRUE(LataaRata(RadanPolku(1), *r));
+            } else {
+                RataTavuista(tavut.data(), tavut.size(), *r);
+            }
+            Sint32 odotus = 99; // no count: the track stays as it was
+            if (n >= 4) {
+                odotus = std::min<Sint32>(std::max<Sint32>(maara, 0), RADAN_KUPLAT);
+                odotus = std::min<Sint32>(odotus, (Sint32)((n - 4) / 32));
+            }
+            ASSERT_EQ(r->pituus, odotus) << maara << " " << n;
+            if (n < 4) continue;
+            for (int i = 0; i < RADAN_KUPLAT; i++) {
+                double x = i < odotus ? 1.5 + i * 10 : -7;
+                ASSERT_EQ(r->kuplat[i].Sijainti.x, x) << maara << " " << n << " " << i;
+            }
+            if (odotus > 0) {
+                ASSERT_EQ(r->boostit[odotus - 1], 4.5 + (odotus - 1) * 10);
+            }
+        }
+    }
+}
+
 TEST(Rata, AHalfEntryLeavesTheRestAsTheyWere) {
     std::unique_ptr<RATA> r(new RATA);
     r->kuplat[1].Sijainti.Aseta(7, 7, 7);
@@ -56,18 +99,39 @@ TEST(Rata, AHalfEntryLeavesTheRestAsTheyWere) {
     EXPECT_EQ(r->pituus, 1);
 }
 
+// A not-a-number or an infinity in any field of an entry, first, middle or
+// last: the track ends before that entry. Huge and tiny finite numbers are
+// numbers like any other.
 TEST(Rata, NonFiniteNumbersEndTheTrack) {
-    for (double huono :
-         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-          -std::numeric_limits<double>::infinity()}) {
+    const double NAN_Q = std::numeric_limits<double>::quiet_NaN();
+    const double NAN_S = std::numeric_limits<double>::signaling_NaN();
+    const double INF = std::numeric_limits<double>::infinity();
+    for (double huono : {NAN_Q, -NAN_Q, NAN_S, INF, -INF})
+        for (int entry : {0, 1, 199})
+            for (int kentta = 0; kentta < 4; kentta++) {
+                std::unique_ptr<RATA> r(new RATA);
+                std::vector<Uint8> tavut = Rata(200, 200);
+                Uint64 b;
+                memcpy(&b, &huono, 8);
+                for (int i = 0; i < 8; i++)
+                    tavut[4 + 32 * entry + 8 * kentta + i] = (Uint8)(b >> (8 * i));
+                RataTavuista(tavut.data(), tavut.size(), *r);
+                ASSERT_EQ(r->pituus, entry) << huono << " " << entry << " " << kentta;
+                ASSERT_TRUE(std::isfinite(r->boostit[entry]));
+                ASSERT_TRUE(std::isfinite(r->kuplat[entry].Sijainti.x +
+                                          r->kuplat[entry].Sijainti.y +
+                                          r->kuplat[entry].Sijainti.z));
+            }
+    for (double outo : {std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                        std::numeric_limits<double>::denorm_min(), -0.0}) {
         std::unique_ptr<RATA> r(new RATA);
-        std::vector<Uint8> tavut = Rata(3, 3);
+        std::vector<Uint8> tavut = Rata(1, 1);
         Uint64 b;
-        memcpy(&b, &huono, 8);
-        for (int i = 0; i < 8; i++) tavut[4 + 32 + 24 + i] = (Uint8)(b >> (8 * i)); // entry 1 boost
+        memcpy(&b, &outo, 8);
+        for (int i = 0; i < 8; i++) tavut[4 + 24 + i] = (Uint8)(b >> (8 * i)); // the boost
         RataTavuista(tavut.data(), tavut.size(), *r);
-        EXPECT_EQ(r->pituus, 1);
-        EXPECT_TRUE(std::isfinite(r->boostit[1]));
+        EXPECT_EQ(r->pituus, 1) << outo;
+        EXPECT_EQ(r->boostit[0], outo);
     }
 }
 

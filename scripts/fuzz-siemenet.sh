@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Writes the seed files of the fuzz targets that read the data set's own kinds
+# of file (fontti objekti lennokki asetukset pisteet rata, and the data set's
+# small models, pointer image and load list for 3ds tga lista) into
+# fuzz/korpus/<target>: copies from a built data set, files saved by the game's
+# own save functions, and a few small broken variants written here.
+#   scripts/fuzz-siemenet.sh [build folder]     (default build/testi, built first)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+koonti=${1:-build/testi}
+T=$koonti/Tiedostot
+K=fuzz/korpus
+[ -d "$T" ] || { echo "no data set in $T: build first" >&2; exit 1; }
+[ -x "$koonti/tests/tavio_tallentaja" ] || { echo "no $koonti/tests/tavio_tallentaja: build the tests first" >&2; exit 1; }
+mkdir -p $K/{fontti,objekti,lennokki,asetukset,pisteet,rata,3ds,tga,lista}
+
+# From the data set.
+cp "$T/Fontit/MerkkienLeveydet.txt" $K/fontti/data.txt
+for f in Museo Kupla1 Puhaltaja; do cp "$T/Objektit/$f.txt" $K/objekti/data_$f.txt; done
+for f in Nuoli Liitaja Haukka; do cp "$T/PP/$f.txt" $K/lennokki/data_$f.txt; done
+for f in A C F; do cp "$T/Muu Data/BubbleRace$f.dat" $K/rata/data_$f.dat; done
+for f in Nuoli Haukka Kupla1; do cp "$T/3D Mallit/$f.3ds" $K/3ds/data_$f.3ds; done
+cp "$T/Tekstuurit/Osoitin.tga" $K/tga/data_osoitin.tga
+cp "$T/LatausLista.txt" $K/lista/data.txt
+
+# Saved by the game's own save functions (the save test's helper, one round).
+tyo=$(mktemp -d)
+trap 'rm -rf "$tyo"' EXIT
+mkdir -p "$tyo/Tiedostot/Muu Data"
+(cd "$tyo" && "$OLDPWD/$koonti/tests/tavio_tallentaja" 1 >/dev/null)
+cp "$tyo/Tiedostot/Muu Data/Setup.sav" $K/asetukset/tallennettu.bin
+cp "$tyo/Tiedostot/Muu Data/Pisteet1.sav" $K/pisteet/tallennettu.bin
+
+# Small variants, as players' hands and broken disks leave them.
+printf '\x01\x00\x00\x00\x00\x01\x00\x00\x01\x00\x01\x00' >$K/asetukset/oletus.bin
+printf '\x04\x00\x00\x00\x01\x04\x00\x00\x7e\x01\x04\x00' >$K/asetukset/kokonaytto.bin
+printf '\x05\x00\x00\x00\x01' >$K/asetukset/lyhyt.bin
+printf '\x06\x00\x00\x00\x01\x00\x00\x00\xff' >$K/asetukset/yli.bin
+printf '\x05\x00\x00\x00\x44\x33\x22\x11\xbb\xaa' >$K/pisteet/lyhyt.bin
+head -c 384 /dev/zero | tr '\0' 'Z' >$K/pisteet/ilman_nollia.bin
+
+for i in $(seq 200); do echo 12; done >$K/fontti/lyhyt.txt
+{ printf '256\r\n'; for i in $(seq 30); do printf ' +%d\r\n' "$i"; done; } >$K/fontti/crlf.txt
+{ echo 1024; echo 7; echo 12345678901234567890; echo 9; echo -5; echo 0x10; echo abc; } >$K/fontti/pitka_rivi.txt
+printf '#3D_MALLI;>M;\n#TEKSTUURI;>T' >$K/objekti/ei_loppua.txt
+printf 'Kupla\r\n#3D_MALLI;\r\n>  Kupla ;\r\n#TEKSTUURI; >Kupla2;\r\n#END_OF_FILE;\r\n' >$K/objekti/crlf.txt
+{ printf '#TEKSTUURI;>'; head -c 120 /dev/zero | tr '\0' 'x'; printf ';\n#END_OF_FILE;\n'; } >$K/objekti/pitka.txt
+printf '#MASSAJAKAUMA;>nan;\n#AERODYNAAMISUUS;>1e999;\n#SIIPIALA;> 1;\n#PP;>Oma kone;\n#MASSA;>-0x1p3;\n#3D_MALLI;>Nuoli;\n#TEKSTUURI;>Nuoli;\n#END_OF_FILE;\n' >$K/lennokki/oudot.txt
+printf 'Kone #1\n#PP;>Haukka\n#MASSAJAKAUMA;>-40.5e1x;' >$K/lennokki/ei_loppua.txt
+
+yksi='\x00\x00\x00\x00\x00\x00\xf0\x3f'
+nan='\x00\x00\x00\x00\x00\x00\xf8\x7f'
+printf '\x00\x00\x00\x00' >$K/rata/tyhja.dat
+printf '\xff\xff\xff\xff' >$K/rata/negatiivinen.dat
+{ printf '\xc9\x00\x00\x00'; tail -c +5 "$T/Muu Data/BubbleRaceF.dat"; } >$K/rata/yli_200.dat
+{ printf '\x88\x13\x00\x00'; tail -c +5 "$T/Muu Data/BubbleRaceA.dat"; } >$K/rata/lyhyt_5000.dat
+printf "\\x02\\x00\\x00\\x00$yksi$yksi$yksi$yksi$nan$yksi$yksi$yksi" >$K/rata/nan.dat
+printf "\\x01\\x00\\x00\\x00$yksi$yksi$yksi\\x00\\x00\\x00\\x00\\x00\\x00\\x8f\\x40" >$K/rata/iso_boosti.dat
+ls $K/* | wc -l
