@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the seed files of the fuzz targets that read the data set's own kinds
 # of file (fontti objekti lennokki asetukset pisteet rata, and the data set's
-# small models, pointer image and load list for 3ds tga lista) into
+# small models and load list for 3ds and lista) into
 # fuzz/korpus/<target>: copies from a built data set, files saved by the game's
 # own save functions, and a few small broken variants written here.
 #   scripts/fuzz-siemenet.sh [build folder]     (default build/testi, built first)
@@ -12,7 +12,7 @@ T=$koonti/Tiedostot
 K=fuzz/korpus
 [ -d "$T" ] || { echo "no data set in $T: build first" >&2; exit 1; }
 [ -x "$koonti/tests/tavio_tallentaja" ] || { echo "no $koonti/tests/tavio_tallentaja: build the tests first" >&2; exit 1; }
-mkdir -p $K/{fontti,objekti,lennokki,asetukset,pisteet,rata,3ds,tga,lista}
+mkdir -p $K/{fontti,objekti,lennokki,asetukset,pisteet,rata,3ds,lista}
 
 # From the data set.
 cp "$T/Fontit/MerkkienLeveydet.txt" $K/fontti/data.txt
@@ -20,7 +20,6 @@ for f in Museo Kupla1 Puhaltaja; do cp "$T/Objektit/$f.txt" $K/objekti/data_$f.t
 for f in Nuoli Liitaja Haukka; do cp "$T/PP/$f.txt" $K/lennokki/data_$f.txt; done
 for f in A C F; do cp "$T/Muu Data/BubbleRace$f.dat" $K/rata/data_$f.dat; done
 for f in Nuoli Haukka Kupla1; do cp "$T/3D Mallit/$f.3ds" $K/3ds/data_$f.3ds; done
-cp "$T/Tekstuurit/Osoitin.tga" $K/tga/data_osoitin.tga
 cp "$T/LatausLista.txt" $K/lista/data.txt
 
 # Saved by the game's own save functions (the save test's helper, one round).
