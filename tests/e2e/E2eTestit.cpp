@@ -1,46 +1,10 @@
 // The real game, played through its window with real X input.
-#include "PeliAjo.h"
-#include "shell/Kuori.h"
+#include "Ruudut.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
-
-const std::vector<KAPPALE> PAAVALIKKO_TEKSTI = {{"Take wing", 0},       {"Options", 1},
-                                                {"Video setup", 2},     {"Hall of Fame", 3},
-                                                {"Lue t\xE4m\xE4!", 4}, {"Quit", 5}};
-enum { TAKE_WING, OPTIONS, VIDEO_SETUP, HALL_OF_FAME, LUE_TAMA, QUIT };
-
-SUORAKULMIO Valikko(PELIAJO& p, int kohta) {
-    return p.Paikka(PAAVALIKKO_TEKSTI, (size_t)kohta, 640, 512, KESKI, 1.0);
-}
-
-SUORAKULMIO TakaisinVasemmalla(PELIAJO& p) {
-    return p.Paikka({{"Back to main menu", 0}}, 0, 0, 0, ALA_VASEN, 0.75);
-}
-
-// The name grid of the game-over screen, as it lays it out.
-std::vector<KAPPALE> Ruudukko() {
-    std::vector<KAPPALE> k = {{" ", 0}};
-    for (int r = 1; r <= 14; r++) k.push_back({NimiRuudukonRivi(r), r});
-    k.push_back({"space  ", 15});
-    k.push_back({"  clear", 15});
-    return k;
-}
-
-// Types one character by clicking it on the grid.
-void Kirjoita(PELIAJO& p, char c) {
-    std::vector<KAPPALE> k = Ruudukko();
-    for (int r = 1; r <= 14; r++) {
-        const char* rivi = NimiRuudukonRivi(r);
-        for (int i = 0; rivi[i]; i++)
-            if (rivi[i] == c) {
-                p.KlikkaaKohtaa(p.Paikka(k, (size_t)r, 640, 512, KESKI, 0.6, i));
-                return;
-            }
-    }
-}
 
 Sint32 Luku(const std::vector<unsigned char>& t, size_t kohta) {
     return (Sint32)((Uint32)t[kohta] | (Uint32)t[kohta + 1] << 8 | (Uint32)t[kohta + 2] << 16 |
@@ -93,7 +57,7 @@ TEST(Peli, SurvivorFlightToTheHallOfFameAndQuit) {
     p.Tallenna("e2e-peli-ohi");
 
     for (char c : std::string("Ilma")) Kirjoita(p, c);
-    p.KlikkaaKohtaa(p.Paikka({{"To the summary", 0}}, 0, 640, 0, ALA_KESKI, 0.75));
+    p.KlikkaaKohtaa(Yhteenvetoon(p));
     PELIAJO::Odota(300);
     p.Tallenna("e2e-yhteenveto");
     p.KlikkaaKohtaa(TakaisinVasemmalla(p));

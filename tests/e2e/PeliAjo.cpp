@@ -74,11 +74,21 @@ bool PELIAJO::Valmistele() {
 }
 
 bool PELIAJO::Kaynnista() {
+    std::string laskuri = kansio + "/kehykset";
+    if (laskeKehykset) {
+        // The counter file exists, zeroed, before the game maps it.
+        FILE* f = fopen(laskuri.c_str(), "wb");
+        if (!f) return false;
+        uint64_t nolla = 0;
+        fwrite(&nolla, sizeof nolla, 1, f);
+        fclose(f);
+    }
     pid = fork();
     if (pid == 0) {
         if (chdir(kansio.c_str()) != 0) _exit(127);
         std::string loki = kansio + "/peli.err";
         if (!freopen(loki.c_str(), "w", stderr)) _exit(127);
+        if (ennenPelia && !ennenPelia()) _exit(126);
         // No sound device in the test machine; leaks are reported without changing
         // the exit code, and OmatVuodot picks out any in the game's own code (the
         // fast unwinder cannot name frames of system libraries unloaded at exit).
@@ -86,11 +96,67 @@ bool PELIAJO::Kaynnista() {
         std::string lsan =
             "suppressions=" + LahdeKansio() + "/tests/lsan.supp:print_suppressions=0:exitcode=0";
         setenv("LSAN_OPTIONS", lsan.c_str(), 1);
-        setenv("ASAN_OPTIONS", "detect_leaks=1", 1);
-        execl(peli.c_str(), peli.c_str(), (char*)nullptr);
+        std::string asan = "detect_leaks=1";
+        if (laskeKehykset) {
+            // The counter comes before the sanitizer's runtime in the load order.
+            asan += ":verify_asan_link_order=0";
+            setenv("LD_PRELOAD", KEHYSLASKURI, 1);
+            setenv("TAVIO_KEHYSLASKURI", laskuri.c_str(), 1);
+        }
+        if (!asanLisat.empty()) asan += ":" + asanLisat;
+        setenv("ASAN_OPTIONS", asan.c_str(), 1);
+        std::vector<char*> argv;
+        for (std::string& a : kaare) argv.push_back(&a[0]);
+        argv.push_back(&peli[0]);
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     return pid > 0;
+}
+
+uint64_t PELIAJO::Kehykset() const {
+    uint64_t n = 0;
+    FILE* f = fopen((kansio + "/kehykset").c_str(), "rb");
+    if (!f) return 0;
+    if (fread(&n, sizeof n, 1, f) != 1) n = 0;
+    fclose(f);
+    return n;
+}
+
+long PELIAJO::MuistiKb() const {
+    if (pid <= 0) return 0;
+    std::ifstream f("/proc/" + std::to_string(pid) + "/status");
+    std::string rivi;
+    while (std::getline(f, rivi))
+        if (rivi.compare(0, 6, "VmRSS:") == 0) return atol(rivi.c_str() + 6);
+    return 0;
+}
+
+bool PELIAJO::Loppunut() const {
+    if (pid <= 0) return true;
+    // Looked at without reaping: OdotaLoppu still gets the exit code.
+    siginfo_t tieto{};
+    return waitid(P_PID, (id_t)pid, &tieto, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           tieto.si_pid == pid;
+}
+
+bool PELIAJO::OdotaKehyksia(uint64_t n, double sekuntia) {
+    uint64_t tavoite = Kehykset() + n;
+    auto loppu = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekuntia);
+    while (std::chrono::steady_clock::now() < loppu) {
+        if (Kehykset() >= tavoite) return true;
+        if (Loppunut()) return false;
+        Odota(5);
+    }
+    return false;
+}
+
+void PELIAJO::Tapa() {
+    if (pid <= 0) return;
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    pid = 0;
 }
 
 bool PELIAJO::OdotaIkkuna(double sekuntia) {
@@ -129,13 +195,13 @@ void XOsoitin(Display* d, Window w, int& x, int& y) {
 // rest, so every step stops short of the edge and waits for the warp.
 void PELIAJO::Siirra(int dx, int dy) {
     int odotuksia = 0;
-    while ((dx != 0 || dy != 0) && odotuksia < 400) {
+    while ((dx != 0 || dy != 0) && odotuksia < 2000) {
         int x, y;
         XOsoitin(d, ikkuna, x, y);
         int tilaX = dx > 0 ? leveys - 1 - x : x;
         int tilaY = dy > 0 ? korkeus - 1 - y : y;
         if ((dx != 0 && tilaX <= 0) || (dy != 0 && tilaY <= 0)) {
-            Odota(5); // at the edge: the game warps the pointer back soon
+            Odota(5); // at the edge: the game warps the pointer back in its next frame
             odotuksia++;
             continue;
         }

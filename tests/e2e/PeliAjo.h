@@ -12,6 +12,8 @@
 // Xlib is kept out of this header: its macros clash with the test framework.
 struct _XDisplay;
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <utility>
@@ -40,11 +42,31 @@ struct PELIAJO {
     int leveys = 0, korkeus = 0; // window, pixels
     GRAFIIKKA asettelu;          // the game's own text layout, with the data set's font
 
+    // Set before Kaynnista:
+    // a command the game runs under (valgrind and its options), empty for none;
+    std::vector<std::string> kaare;
+    // more AddressSanitizer options for the game ("name=value:...");
+    std::string asanLisat;
+    // run in the game's process after it has entered its folder, before the game
+    // starts (mounts, limits); false stops the start (exit code 126);
+    std::function<bool()> ennenPelia;
+    // count the frames the game presents (the frame counter is preloaded into it).
+    bool laskeKehykset = false;
+
     PELIAJO();
     ~PELIAJO();
     // Makes the working folder from the build's data set.
     bool Valmistele();
     bool Kaynnista();
+    // Frames presented so far (0 without the counter), and the game's resident
+    // memory in kB (0 when it has ended).
+    uint64_t Kehykset() const;
+    long MuistiKb() const;
+    // The game has ended (it is not reaped here).
+    bool Loppunut() const;
+    // Waits until `n` more frames have been presented (false at the time limit
+    // or when the game has ended).
+    bool OdotaKehyksia(uint64_t n, double sekuntia = 120);
     // Waits for the window to be mapped and to have drawn something.
     bool OdotaIkkuna(double sekuntia = 60);
 
@@ -74,6 +96,8 @@ struct PELIAJO {
     void Sulje();
     // Exit code, or -1 when the game did not end in time (it is then killed).
     int OdotaLoppu(double sekuntia);
+    // Kills the game at once (SIGKILL) and reaps it.
+    void Tapa();
     std::vector<unsigned char> LueTiedosto(const std::string& suhteellinen);
     // The sanitizer's leak reports whose stacks pass through the game's own
     // sources (empty when there are none), and what the game wrote to stderr.
