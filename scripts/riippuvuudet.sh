@@ -14,6 +14,8 @@ paketit=(
   # tests: unit tests, benchmarks, real-window tests and their screenshots
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
+  # the soak of the real game under valgrind (scripts/liotus.sh valgrind)
+  valgrind
   # libFuzzer and the sanitizer runtimes of clang
   libclang-rt-14-dev
 )

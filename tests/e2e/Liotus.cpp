@@ -89,6 +89,12 @@ struct LIOTUS {
             p.Tallenna("liotus-eksyksissa-" + std::to_string(palautuksia));
             p.Paina("Escape");
             p.OdotaKehyksia(3);
+            if (Lentaa()) {
+                // Paused: Escape waits for the pause to be lifted.
+                p.Paina("Pause");
+                p.Paina("Escape");
+                p.OdotaKehyksia(3);
+            }
             p.Paina("space");
             p.OdotaKehyksia(3);
             Napsauta(TakaisinVasemmalla(p));
@@ -124,12 +130,14 @@ struct LIOTUS {
                 p.Nappain("space", true);
                 p.OdotaKehyksia((uint64_t)Arpa(3, 15));
                 p.Nappain("space", false);
+                p.OdotaKehyksia(2);
             } else if (r < 75) {
                 p.Klikkaa(2);
             } else if (r < 95 && kisa) {
                 p.Nappain("Alt_L", true);
                 p.OdotaKehyksia(2);
                 p.Nappain("Alt_L", false);
+                p.OdotaKehyksia(2);
             } else if (r < 105) {
                 static const char* const KAMERAT[3] = {"F1", "F2", "F3"};
                 p.Paina(KAMERAT[Arpa(0, 2)]);
@@ -246,6 +254,11 @@ TEST(Liotus, FlightsOfEveryGameTypeThroughTheMenus) {
                    "--log-file=" + vgLoki};
         setenv("LP_NUM_THREADS", "0", 1); // one rendering thread: valgrind runs one at a time
     }
+    // The sanitizer's allocator gives freed memory back to the system, and its
+    // quarantine of freed blocks (256 MB by default, filled by the software
+    // renderer's churn) is smaller: the resident memory then follows what the
+    // game really holds.
+    p.asanLisat = "quarantine_size_mb=32:allocator_release_to_os_interval_ms=500";
     auto alku = std::chrono::steady_clock::now();
     ASSERT_TRUE(p.Kaynnista());
     ASSERT_TRUE(p.OdotaIkkuna(vg ? 600 : 60));
@@ -256,7 +269,10 @@ TEST(Liotus, FlightsOfEveryGameTypeThroughTheMenus) {
     l.resoluutio = vg ? 0 : 1;
     ASSERT_TRUE(l.VarmistaPaavalikko());
     // Frames in flight: a short soak flies a few seconds each time.
-    const int lyhin = lentoja > 1 ? 150 : 80, pisin = lentoja > 1 ? 450 : 160;
+    // Under valgrind the software renderer draws a flight at a frame or two a
+    // second, the menus at ten: its flights are shorter, its menus the same.
+    int lyhin = lentoja > 1 ? 150 : 80, pisin = lentoja > 1 ? 450 : 160;
+    if (vg) lyhin = 20, pisin = 60;
     for (int kierros = 0; kierros < lentoja; kierros++) {
         for (int tyyppi = 0; tyyppi < PELITYYPPEJA; tyyppi++) {
             ASSERT_TRUE(l.Lento(tyyppi, (uint64_t)l.Arpa(lyhin, pisin)))
@@ -352,5 +368,5 @@ TEST(Liotus, FlightsOfEveryGameTypeThroughTheMenus) {
         EXPECT_NE(vgYhteenveto.find("ERROR SUMMARY: 0 errors"), std::string::npos) << vgYhteenveto;
     }
     // Flat: after the warm-up the game's memory does not grow.
-    EXPECT_LT(nousu, 32 * 1024) << "resident memory rose " << nousu << " kB after the warm-up";
+    EXPECT_LT(nousu, 16 * 1024) << "resident memory rose " << nousu << " kB after the warm-up";
 }

@@ -235,13 +235,23 @@ void PELIAJO::Liiku(int dx, int dy) {
     XFlush(d);
 }
 
+// The game ages a key's state once per event it handles, and a release counts
+// only after the press has aged to held: a press and a release that a slow
+// frame takes in one go, with other events after them, would leave the key
+// held. With the frame counter every press and release spans whole frames.
+void PELIAJO::Kehyksittain() {
+    if (laskeKehykset && !Loppunut()) OdotaKehyksia(2, 60);
+}
+
 void PELIAJO::Klikkaa(int nappi) {
     XTestFakeButtonEvent(d, (unsigned)nappi, True, CurrentTime);
     XFlush(d);
     Odota(80);
+    Kehyksittain();
     XTestFakeButtonEvent(d, (unsigned)nappi, False, CurrentTime);
     XFlush(d);
     Odota(250);
+    Kehyksittain();
 }
 
 void PELIAJO::KlikkaaKohtaa(const SUORAKULMIO& r, int nappi) {
@@ -258,8 +268,10 @@ void PELIAJO::Nappain(const char* keysym, bool alas) {
 void PELIAJO::Paina(const char* keysym, int pitoMs) {
     Nappain(keysym, true);
     Odota(pitoMs);
+    Kehyksittain();
     Nappain(keysym, false);
     Odota(200);
+    Kehyksittain();
 }
 
 SUORAKULMIO PELIAJO::Paikka(const std::vector<KAPPALE>& kappaleet, size_t kohta, double x, double y,

@@ -79,6 +79,8 @@ struct PELIAJO {
     void KlikkaaKohtaa(const SUORAKULMIO& r, int nappi = 1);
     void Nappain(const char* keysym, bool alas);
     void Paina(const char* keysym, int pitoMs = 120);
+    // With the frame counter: waits until two more frames have been presented.
+    void Kehyksittain();
     static void Odota(int ms);
 
     // Where the game draws piece `kohta` of a text laid out as the screen does
