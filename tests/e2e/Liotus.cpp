@@ -130,14 +130,14 @@ struct LIOTUS {
                 p.Nappain("space", true);
                 p.OdotaKehyksia((uint64_t)Arpa(3, 15));
                 p.Nappain("space", false);
-                p.OdotaKehyksia(2);
+                p.Kehyksittain();
             } else if (r < 75) {
                 p.Klikkaa(2);
             } else if (r < 95 && kisa) {
                 p.Nappain("Alt_L", true);
-                p.OdotaKehyksia(2);
+                p.Kehyksittain();
                 p.Nappain("Alt_L", false);
-                p.OdotaKehyksia(2);
+                p.Kehyksittain();
             } else if (r < 105) {
                 static const char* const KAMERAT[3] = {"F1", "F2", "F3"};
                 p.Paina(KAMERAT[Arpa(0, 2)]);

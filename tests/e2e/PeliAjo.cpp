@@ -235,12 +235,14 @@ void PELIAJO::Liiku(int dx, int dy) {
     XFlush(d);
 }
 
-// The game ages a key's state once per event it handles, and a release counts
-// only after the press has aged to held: a press and a release that a slow
-// frame takes in one go, with other events after them, would leave the key
-// held. With the frame counter every press and release spans whole frames.
+// The game ages a key's state once per event it handles (and the frame's last
+// event once more at the start of the next frame), and a release counts only
+// after the press has aged to held. A release that a slow frame takes with the
+// press, or in the poll that ages the press to held, is lost or hides the held
+// state that Escape needs. With the frame counter every press and release
+// lasts three frames: held is seen whatever the frame rate.
 void PELIAJO::Kehyksittain() {
-    if (laskeKehykset && !Loppunut()) OdotaKehyksia(2, 60);
+    if (laskeKehykset && !Loppunut()) OdotaKehyksia(3, 60);
 }
 
 void PELIAJO::Klikkaa(int nappi) {

@@ -79,7 +79,7 @@ struct PELIAJO {
     void KlikkaaKohtaa(const SUORAKULMIO& r, int nappi = 1);
     void Nappain(const char* keysym, bool alas);
     void Paina(const char* keysym, int pitoMs = 120);
-    // With the frame counter: waits until two more frames have been presented.
+    // With the frame counter: waits until three more frames have been presented.
     void Kehyksittain();
     static void Odota(int ms);
 

@@ -105,8 +105,10 @@ TEST(Tallennus, AMissingFolderOrAWriteProtectedFileIsLeftAsItWas) {
     TeeKansiot(TallennusTiedosto(3) + ".kansio");
     std::string kansioPolku = TallennusPolku(3) + ".kansio";
     EXPECT_FALSE(TallennaTurvallisesti(kansioPolku.c_str(), "x", 1));
-    for (int i = 0; i < TALLENNETTAVIA; i++)
-        if (i != 2) EXPECT_EQ(LueTiedosto(TallennusTiedosto(i)), VANHA) << i;
+    for (int i = 0; i < TALLENNETTAVIA; i++) {
+        if (i == 2) continue;
+        EXPECT_EQ(LueTiedosto(TallennusTiedosto(i)), VANHA) << i;
+    }
     for (const std::string& nimi : Tiedostot(KANSIO))
         EXPECT_EQ(nimi.find(".tmp"), std::string::npos) << nimi;
 }
