@@ -307,9 +307,9 @@ TEST(Liotus, FlightsOfEveryGameTypeThroughTheMenus) {
     EXPECT_EQ(asetukset[4], l.kokoNaytto);
 
     // Resident memory after the warm-up (every game type flown once, or in the
-    // short soak the first three flights). The sanitizer's quarantine and the
-    // software renderer's large buffers make single samples swing by tens of
-    // MB, so the medians of the first and the last quarter are compared.
+    // short soak the first three flights). Single samples swing by a few MB
+    // with the software renderer's buffers, so the medians of the first and the
+    // last quarter are compared.
     const int lammitys = lentoja > 1 ? PELITYYPPEJA : 3;
     std::vector<long> jalkeen;
     for (const NAYTE& n : l.naytteet)
