@@ -144,7 +144,7 @@ struct MITTARI {
             p.pisteet[0].LisaaTulos(false, 100 + 37 * i, 61000 + 1733 * i, "Lentaja123");
 
         k.valittuKone = 0;
-        p.AloitaSurvivor(KUPLIEN_MAARA);
+        p.AloitaSurvivor(KUPLIEN_MAARA, getenv("TAVIO_SAVU") ? 50 : 4000);
         survivor.reset(new LENTO(*p.lento));
         survivorKone = p.kiinnitetty;
         p.AloitaKisa(6);
