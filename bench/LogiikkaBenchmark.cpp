@@ -173,7 +173,7 @@ void Lento(benchmark::State& tila, int pelityyppi, int kuplia, bool koko) {
         elavia = p.PidaLento(kuplia);
     }
     if (p.k->ruutu != LENTO_RUUTU) tila.SkipWithError("the flight ended");
-    tila.counters["kuplia"] = elavia;
+    tila.counters["kuplia"] = pelityyppi == 0 ? elavia : 0;
     tila.counters["objekteja"] = objekteja;
     tila.counters["merkkeja"] = kuvia;
     tila.counters["varauksia_framessa"] = framet ? (double)varauksia / (double)framet : 0;
