@@ -9,7 +9,8 @@
 // empty frame (clear and swap, the machine's limit) first, so that the ratios
 // compare frames of the same moment; the figures are the medians over the rounds.
 // Each scene is timed on the clock (what the player sees) and in processor time of
-// all the process's threads (the work, which other jobs barely change).
+// all the process's threads, and its fill is counted: the fragments shaded, in
+// screens of the window (an occlusion query on one more, untimed frame).
 // Results go to stdout as a table and to FILE as "key=value" lines. -s measures
 // one scene only (besides the empty frame), for a profiler; -a adds the costs of
 // content: a bubble by its triangles, a glyph by its size, the scenery alone.
@@ -109,6 +110,7 @@ struct TULOKSET {
 // What one frame queued for drawing, counted before Paivita empties the buffers.
 struct SISALTO {
     Uint32 objekteja = 0, kolmioita = 0, kuvia = 0;
+    double ruutuja = 0; // fragments shaded (3D and 2D), in screens of the window
 };
 
 SISALTO Sisalto(const GRAFIIKKA& g) {
@@ -204,6 +206,22 @@ struct MITTARI {
 
     int Kuplia(int skene) const {
         return skene == SURVIVOR200 ? 200 : skene == SURVIVOR1000 ? KUPLIEN_MAARA : 0;
+    }
+
+    // One more frame, untimed, that counts the fragments that reach the colour
+    // buffer (an occlusion query: every fragment that passes the depth test, and
+    // with the test off in 2D, every fragment): the fill the frame costs.
+    double Ruutuja(int skene) {
+        GLuint kysely = 0;
+        if (!glGenQueries) return 0;
+        glGenQueries(1, &kysely);
+        glBeginQuery(GL_SAMPLES_PASSED, kysely);
+        Frame(skene, nullptr);
+        glEndQuery(GL_SAMPLES_PASSED);
+        GLuint naytteita = 0;
+        glGetQueryObjectuiv(kysely, GL_QUERY_RESULT, &naytteita);
+        glDeleteQueries(1, &kysely);
+        return (double)naytteita / ((double)p.g.IkkunanLeveys * p.g.IkkunanKorkeus);
     }
 
     // One frame as the game's loop runs it; returns its duration in ms.
@@ -584,6 +602,7 @@ int main(int argc, char** argv) {
             for (int i = 0; i < framet; i++) ajat.push_back(mittari.Frame(s, &m.sisalto));
             m.prosessori.push_back((Prosessori() - prosessori) / framet);
             m.varauksiaFramessa = (double)(Varauksia() - varauksia) / framet;
+            if (kierros == 0) m.sisalto.ruutuja = mittari.Ruutuja(s);
             m.kuplia = p.ElaviaKuplia();
             if (p.k->ruutu == PELI_OHI) fprintf(stderr, "%s: the flight ended\n", SKENEN_NIMI[s]);
             double med = Mediaani(ajat);
@@ -597,8 +616,8 @@ int main(int argc, char** argv) {
 
     printf("\nFrames: median of %d rounds of %d frames each (after %d unmeasured)\n", kierrokset,
            framet, lammitys);
-    printf("  %-30s %9s %9s %9s %7s %8s %8s %9s %7s %9s\n", "scene", "ms/frame", "mean ms",
-           "p95 ms", "fps", "x empty", "cpu ms", "triangles", "images", "allocs/f");
+    printf("  %-30s %9s %9s %9s %7s %8s %8s %9s %7s %8s %9s\n", "scene", "ms/frame", "mean ms",
+           "p95 ms", "fps", "x empty", "cpu ms", "triangles", "images", "screens", "allocs/f");
     for (int s = 0; s < SKENEJA; s++) {
         MITTAUS& m = mittaukset[s];
         if (m.mediaanit.empty()) continue;
@@ -606,9 +625,9 @@ int main(int argc, char** argv) {
         double fps = ka > 0 ? 1000.0 / ka : 0;
         double suhde = Mediaani(m.suhteet);
         double cpu = Mediaani(m.prosessori);
-        printf("  %-30s %9.3f %9.3f %9.3f %7.0f %8.2f %8.3f %9u %7u %9.1f\n", SKENEN_SELITYS[s],
-               med, ka, Mediaani(m.p95t), fps, suhde, cpu, m.sisalto.kolmioita, m.sisalto.kuvia,
-               m.varauksiaFramessa);
+        printf("  %-30s %9.3f %9.3f %9.3f %7.0f %8.2f %8.3f %9u %7u %8.2f %9.1f\n",
+               SKENEN_SELITYS[s], med, ka, Mediaani(m.p95t), fps, suhde, cpu, m.sisalto.kolmioita,
+               m.sisalto.kuvia, m.sisalto.ruutuja, m.varauksiaFramessa);
         std::string a = SKENEN_NIMI[s];
         tulokset.Kirjaa(a + ".prosessori_ms", cpu);
         tulokset.Kirjaa(a + ".ms", med);
@@ -619,6 +638,7 @@ int main(int argc, char** argv) {
         tulokset.Kirjaa(a + ".objekteja", m.sisalto.objekteja);
         tulokset.Kirjaa(a + ".kolmioita", m.sisalto.kolmioita);
         tulokset.Kirjaa(a + ".kuvia", m.sisalto.kuvia);
+        tulokset.Kirjaa(a + ".ruutuja", m.sisalto.ruutuja);
         tulokset.Kirjaa(a + ".varauksia_framessa", m.varauksiaFramessa);
         for (size_t r = 0; r < m.mediaanit.size(); r++)
             tulokset.Kirjaa(a + ".kierros" + std::to_string(r + 1) + "_ms", m.mediaanit[r]);
