@@ -80,7 +80,9 @@ void TeeKaannos(KUPLA& k, int i) {
 // bits), written here where the compiler can inline it: a full pool runs it a
 // thousand times an update.
 inline void Normalisoi(double* v) {
-    float pituus = (float)std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    const double nelio = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
+    if (nelio >= PITUUS_YKSI_ALA && nelio <= PITUUS_YKSI_YLA) return;
+    float pituus = (float)std::sqrt(nelio);
     if (pituus > 0) {
         v[0] /= (double)pituus;
         v[1] /= (double)pituus;
@@ -92,17 +94,43 @@ inline void Ristitulo(double* ulos, const double* a, const double* b) {
     ulos[1] = a[2] * b[0] - a[0] * b[2];
     ulos[2] = a[0] * b[1] - a[1] * b[0];
 }
-// m = t x m over the 3x3 blocks, the arithmetic of MATRIISI4X4::KerroMatriisi.
+// Row r of t times column c of m, summed as MATRIISI4X4::KerroMatriisi sums it
+// (from zero, in k order), so the bits are the same.
+inline double RiviSarake(const double* t, const double* m, int r, int c) {
+    double summa = 0;
+    summa += t[4 * r] * m[c];
+    summa += t[4 * r + 1] * m[4 + c];
+    summa += t[4 * r + 2] * m[8 + c];
+    return summa;
+}
+// m = t x m over the 3x3 blocks, written out: the loops of KerroMatriisi left the
+// compiler a loop to count through for each of the nine sums.
 inline void Kaanna(double* m, const double* t) {
-    double tulo[9];
-    for (int r = 0; r < 3; r++)
-        for (int c = 0; c < 3; c++) {
-            double summa = 0;
-            for (int k = 0; k < 3; k++) summa += t[4 * r + k] * m[4 * k + c];
-            tulo[3 * r + c] = summa;
-        }
-    for (int r = 0; r < 3; r++)
-        for (int c = 0; c < 3; c++) m[4 * r + c] = tulo[3 * r + c];
+    const double t00 = RiviSarake(t, m, 0, 0), t01 = RiviSarake(t, m, 0, 1),
+                 t02 = RiviSarake(t, m, 0, 2);
+    const double t10 = RiviSarake(t, m, 1, 0), t11 = RiviSarake(t, m, 1, 1),
+                 t12 = RiviSarake(t, m, 1, 2);
+    const double t20 = RiviSarake(t, m, 2, 0), t21 = RiviSarake(t, m, 2, 1),
+                 t22 = RiviSarake(t, m, 2, 2);
+    m[0] = t00;
+    m[1] = t01;
+    m[2] = t02;
+    m[4] = t10;
+    m[5] = t11;
+    m[6] = t12;
+    m[8] = t20;
+    m[9] = t21;
+    m[10] = t22;
+}
+// Etaisyys(a, b) <= r, with the same arithmetic. A bubble clearly farther than
+// its reach (nearly all of them) needs no square root: the squared distance is
+// tested first against a bound a little above r^2, so that only distances within
+// rounding of the reach take the exact test.
+inline bool Tavoittaa(const SIJAINTI& a, const SIJAINTI& b, double r) {
+    const double dx = a.x - b.x, dy = a.y - b.y, dz = a.z - b.z;
+    const double nelio = dx * dx + dy * dy + dz * dz;
+    if (!(nelio <= r * r * 1.000001)) return false;
+    return std::sqrt(nelio) <= r;
 }
 inline void Ortonormalisoi(double* m) {
     Normalisoi(m);
@@ -193,7 +221,7 @@ int KUPLA::Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus) {
         OBJEKTI& o = bubbles[i];
         g.LisaaObjekti(o);
 
-        if (Etaisyys(o.Sijainti, koneenPaikka) <= 2.25 * o.Skaalaus) {
+        if (Tavoittaa(o.Sijainti, koneenPaikka, 2.25 * o.Skaalaus)) {
             isFree[i] = true;
             // Every pick-up replaces the pending boost; the lower the plane, the more.
             bonus.speedBoost = (130 - koneenPaikka.y) * 0.0025 + Sattuma(800, 1200) * 0.00006;

@@ -153,7 +153,11 @@ void CrossProduct3f(double* ulos, const double* a, const double* b) {
 }
 
 void NormalizeVector3f(double* v) {
-    float pituus = (float)std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    const double nelio = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
+    // A length that rounds to exactly 1 in single precision divides by 1 and
+    // changes nothing: the usual case for a matrix normalised a step earlier.
+    if (nelio >= PITUUS_YKSI_ALA && nelio <= PITUUS_YKSI_YLA) return;
+    float pituus = (float)std::sqrt(nelio);
     if (pituus > 0) {
         v[0] /= (double)pituus;
         v[1] /= (double)pituus;

@@ -88,3 +88,9 @@ void OrthonormalizeMatrix(double* m);
 void CrossProduct3f(double* ulos, const double* a, const double* b);
 // Divides by the length rounded to single precision (the game's matrices depend on it).
 void NormalizeVector3f(double* v);
+// The squared lengths whose length rounds to exactly 1.0f: (1 - 2^-25)^2 and
+// (1 + 2^-24)^2, both exact in double (a tie rounds to the even 1.0f). The square
+// root is correctly rounded and monotone, so inside these bounds dividing by the
+// single-precision length is dividing by 1.
+constexpr double PITUUS_YKSI_ALA = 1.0 - 0x1p-24 + 0x1p-50;
+constexpr double PITUUS_YKSI_YLA = 1.0 + 0x1p-23 + 0x1p-48;

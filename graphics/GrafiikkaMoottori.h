@@ -77,4 +77,9 @@ struct GRAFIIKKA {
     // EI_INDEKSIA when nothing matches.
     Uint32 EtsiTekstuuri(const char* nimi) const;
     Uint32 EtsiMalli(const char* nimi) const;
+    // Marks the entries that their names resolve to (NimenMalli, NimenTekstuuri),
+    // so that LisaaObjekti keeps an object's indices while they still point at
+    // such entries of its names. The loaders call it; a table filled by other means
+    // is searched on every call until it is called.
+    void MerkitseNimet();
 };

@@ -24,6 +24,7 @@ void MALLI3D::Alusta(const char* polku, char* nimi) {
     Lataa3DS(polku, *this);
     if (Nimi != nimi) delete[] Nimi;
     Nimi = nimi;
+    NimenMalli = false; // a new name: marked again by the table
     KaytaVBO = false;
 }
 
@@ -58,6 +59,7 @@ void GRAFIIKKA::AlustaMalli3DPuskuri() {
         Mallit[i].Alusta(polku, osio.Nimet[i]);
     }
     osio.Vapauta(false);
+    MerkitseNimet();
 }
 
 void MALLI3D::Vapauta() {

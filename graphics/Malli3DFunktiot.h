@@ -11,7 +11,8 @@ struct MALLI3D {
     float* TekstuuriKoordinaatit = nullptr; // u, v per vertex; null once in a buffer
     GLuint VerteksiPuskuri = 0;
     GLuint KoordinaattiPuskuri = 0;
-    bool KaytaVBO = false; // drawn from the two buffer objects
+    bool KaytaVBO = false;   // drawn from the two buffer objects
+    bool NimenMalli = false; // the model its name resolves to (GRAFIIKKA::MerkitseNimet)
 
     // Reads the 3DS at `polku` and takes over `nimi`. A missing file gives 0 vertices.
     void Alusta(const char* polku, char* nimi);

@@ -39,6 +39,7 @@ void TEKSTUURI::Alusta(const char* polku, char* nimi) {
     if (!LataaTGA(polku, *this) || !Pikselit) TeeKorvikeKuva(*this);
     if (Nimi != nimi) delete[] Nimi;
     Nimi = nimi;
+    NimenTekstuuri = false; // a new name: marked again by the table
 
     glGenTextures(1, &Tunnus);
     glBindTexture(GL_TEXTURE_2D, Tunnus);
@@ -69,6 +70,7 @@ void GRAFIIKKA::AlustaTekstuuriPuskuri() {
         Tekstuurit[i].Alusta(polku, osio.Nimet[i]);
     }
     osio.Vapauta(false);
+    MerkitseNimet();
 }
 
 void TEKSTUURI::Vapauta() {

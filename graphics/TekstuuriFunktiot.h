@@ -12,6 +12,7 @@ struct TEKSTUURI {
     Uint16 Korkeus = 0;                // pixels
     Uint8 TavuaPikselia = 0;           // 3 or 4
     GLenum Muoto = 0;                  // GL_RGB or GL_RGBA
+    bool NimenTekstuuri = false; // the texture its name resolves to (GRAFIIKKA::MerkitseNimet)
 
     // Decodes the TGA at `polku`, takes over `nimi`, uploads with mipmaps and
     // releases the pixels. A file that is missing or refused gets a small

@@ -7,8 +7,11 @@ koko=1280x1024
 if [ "${1:-}" = "-s" ]; then koko=$2; shift 2; fi
 
 tyo=$(mktemp -d)
-# Xvfb picks a free display number itself and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 "${koko}x24" -nolisten tcp -ac 3>"$tyo/naytto" >"$tyo/xvfb.log" 2>&1 &
+# Xvfb picks a free display number itself and writes it to fd 3. No reset when a
+# client leaves: a stray client of an earlier server of the same number would
+# otherwise reset this one just as the command connects, and the connection fails.
+Xvfb -displayfd 3 -screen 0 "${koko}x24" -nolisten tcp -noreset -ac 3>"$tyo/naytto" \
+  >"$tyo/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 200); do
   [ -s "$tyo/naytto" ] && break

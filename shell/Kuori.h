@@ -123,6 +123,9 @@ void Asetusruutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h, const KONEET& koneet);
 void Videoruutu(KUORI& k, ASETUKSET& a, GRAFIIKKA& g, const HIIRI& h);
 void HuippuRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h, const PISTEET* pisteet);
 void LueRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h);
+// The read-me screen's lines (Finnish, Windows-1252).
+enum { LUEMINUUTIN_RIVIT = 37 };
+extern const char* const LUEMINUT[LUEMINUUTIN_RIVIT];
 void LopputekstiRuutu(KUORI& k, GRAFIIKKA& g);
 
 // Sets a flight up for the current game type (false, and nothing changes, with no plane).

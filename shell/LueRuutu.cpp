@@ -1,11 +1,9 @@
 // The read-me screen (in Finnish) and the credits frame that ends every run.
 #include "shell/Kuori.h"
 
-namespace {
-
 // Windows-1252 text, as the font draws it: \x95 is the bullet, \xE4 a-umlaut,
 // \xF6 o-umlaut, \xC4 A-umlaut.
-const char* const LUEMINUT[] = {
+const char* const LUEMINUT[LUEMINUUTIN_RIVIT] = {
     "Pelityypit",
     "  \x95 Survivor: Ker\xE4\xE4 mahdollisimman monta kuplaa.",
     "  \x95 Bubble race: Ker\xE4\xE4 kuplat mahdollisimman NOPEASTI.",
@@ -48,9 +46,6 @@ const char* const LUEMINUT[] = {
     "    Huom! Statsien muokkaus ei viel\xE4 toiminnassa.",
     "  \x95 Lis\xE4\xE4 \"Tiedostot\\LatausLista.txt\":hen tekem\xE4si tiedostot (ota mallia!).",
 };
-const int LUEMINUUTIN_RIVIT = sizeof LUEMINUT / sizeof LUEMINUT[0];
-
-} // namespace
 
 void LueRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h) {
     g.NaytaOsoitin();

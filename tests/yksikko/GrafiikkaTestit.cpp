@@ -179,6 +179,57 @@ TEST_F(Moottori, UnknownNamesLeaveTheIndices) {
     EXPECT_EQ(g.EtsiMalli(""), EI_INDEKSIA);
 }
 
+TEST_F(Moottori, MarkedTablesResolveExactlyAsTheSearch) {
+    g.MerkitseNimet();
+    // The first "Kuutio" and the last "Puu" are what the names resolve to.
+    EXPECT_TRUE(g.Mallit[0].NimenMalli);
+    EXPECT_TRUE(g.Mallit[1].NimenMalli);
+    EXPECT_FALSE(g.Mallit[2].NimenMalli);
+    EXPECT_FALSE(g.Tekstuurit[0].NimenTekstuuri);
+    EXPECT_TRUE(g.Tekstuurit[1].NimenTekstuuri);
+    EXPECT_TRUE(g.Tekstuurit[2].NimenTekstuuri);
+
+    // Indices that point at another entry of the same name are searched again.
+    OBJEKTI o = Objekti("Kuutio", "Puu");
+    o.MalliIndeksi = 2;
+    o.TekstuuriIndeksi = 0;
+    g.LisaaObjekti(o);
+    EXPECT_EQ(o.MalliIndeksi, 0u);
+    EXPECT_EQ(o.TekstuuriIndeksi, 2u);
+    g.LisaaObjekti(o);
+    EXPECT_EQ(o.MalliIndeksi, 0u);
+    EXPECT_EQ(o.TekstuuriIndeksi, 2u);
+
+    // A renamed object is resolved in its next add, and a name that matches
+    // nothing keeps the index it had.
+    strcpy(o.MalliNimi, "Pallo");
+    strcpy(o.TekstuuriNimi, "Kivi");
+    g.LisaaObjekti(o);
+    EXPECT_EQ(o.MalliIndeksi, 1u);
+    EXPECT_EQ(o.TekstuuriIndeksi, 1u);
+    strcpy(o.MalliNimi, "Pallo2");
+    strcpy(o.TekstuuriNimi, "Kiv");
+    g.LisaaObjekti(o);
+    EXPECT_EQ(o.MalliIndeksi, 1u);
+    EXPECT_EQ(o.TekstuuriIndeksi, 1u);
+    strcpy(o.MalliNimi, "Kuutio");
+    strcpy(o.TekstuuriNimi, "Osoitin");
+    g.LisaaObjekti(o);
+    EXPECT_EQ(o.MalliIndeksi, 0u);
+    EXPECT_EQ(o.TekstuuriIndeksi, 3u);
+
+    // An index past the table, or any index into an unmarked table, is searched.
+    o.MalliIndeksi = 77;
+    g.LisaaObjekti(o);
+    EXPECT_EQ(o.MalliIndeksi, 0u);
+    // A model given a new name loses its mark until the table is marked again.
+    g.Mallit[1].Alusta("ei/ole.3ds", Kopio("Kuutio"));
+    EXPECT_FALSE(g.Mallit[1].NimenMalli);
+    o.MalliIndeksi = 1;
+    g.LisaaObjekti(o);
+    EXPECT_EQ(o.MalliIndeksi, 0u);
+}
+
 TEST_F(Moottori, FullObjectBufferDropsTheRest) {
     OBJEKTI o = Objekti("Pallo", "Kivi");
     for (int i = 0; i < OBJEKTIPUSKURI + 5; i++) g.LisaaObjekti(o);

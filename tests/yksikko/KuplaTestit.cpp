@@ -242,6 +242,73 @@ TEST_F(Kuplat, PickUpReachIsTwoAndAQuarterScales) {
     EXPECT_FALSE(k->isFree[1]);
 }
 
+TEST_F(Kuplat, UpdatesGiveTheBitsOfTheMatrixFunctions) {
+    // The update's own copies of the turn, the re-orthonormalisation and the reach
+    // test must give exactly what KerroMatriisi, OrthonormalizeMatrix and
+    // Etaisyys give: a flight's bubbles may not drift apart from them.
+    kone.body.Sijainti.Aseta(0, -100, 0);
+    srand(5);
+    const int N = 12;
+    MATRIISI4X4 kaannos[N], m[N];
+    SIJAINTI p[N];
+    for (int i = 0; i < N; i++) {
+        Aseta(i, i % 4, Sattuma(-50, 50), -200 - i, Sattuma(-50, 50)); // never pops below 0
+        k->bubbles[i].Kiertomatriisi.PyoritaV(7.0 * i, VEKTORI{0.6, 0, 0.8});
+        for (double& s : k->spins[i]) s = Sattuma(0, 2000) * 0.0001;
+        k->rises[i] = Sattuma(5, 100) * 0.0001;
+        kaannos[i].PyoritaX(k->spins[i][0]);
+        kaannos[i].PyoritaY(k->spins[i][1]);
+        kaannos[i].PyoritaZ(k->spins[i][2]);
+        m[i] = k->bubbles[i].Kiertomatriisi;
+        p[i] = k->bubbles[i].Sijainti;
+    }
+    for (int n = 0; n < 3000; n++) {
+        k->Paivita(kone, g, bonus);
+        g.TyhjennaObjektiPuskuri();
+        for (int i = 0; i < N; i++) {
+            p[i].x += 0.02 * m[i].m[8];
+            p[i].y += 0.02 * m[i].m[9] + k->rises[i];
+            p[i].z += 0.02 * m[i].m[10];
+            m[i].KerroMatriisi(kaannos[i].m, m[i].m);
+            OrthonormalizeMatrix(m[i].m);
+        }
+    }
+    for (int i = 0; i < N; i++) {
+        const OBJEKTI& o = k->bubbles[i];
+        ASSERT_FALSE(k->isFree[i]);
+        for (int j = 0; j < 16; j++) EXPECT_EQ(o.Kiertomatriisi.m[j], m[i].m[j]) << i << " " << j;
+        EXPECT_EQ(o.Sijainti.x, p[i].x);
+        EXPECT_EQ(o.Sijainti.y, p[i].y);
+        EXPECT_EQ(o.Sijainti.z, p[i].z);
+        EXPECT_EQ(o.Skaalaus, p[i].y * 0.001 + 0.5);
+    }
+}
+
+TEST_F(Kuplat, ReachDecidesAsTheDistanceDoesRightAtItsEdge) {
+    // At y = -100 the scale is 0.4 and the reach 0.9; the bubbles swim 0.02
+    // along +z onto distances a few rounding steps either side of it.
+    kone.body.Sijainti.Aseta(0, -100, 0);
+    int poimittu = 0, ohi = 0;
+    for (int askel = -40; askel <= 40; askel++) {
+        double x = 0.9;
+        for (int i = 0; i < (askel < 0 ? -askel : askel); i++)
+            x = std::nextafter(x, askel < 0 ? 0.0 : 2.0);
+        for (int i = 0; i < KUPLIEN_MAARA; i++) k->isFree[i] = true;
+        Aseta(0, 0, x, -100, -0.02);
+        Aseta(1, 0, 0.3, -100, std::sqrt(x * x - 0.09) - 0.02);
+        k->Paivita(kone, g, bonus);
+        g.TyhjennaObjektiPuskuri();
+        for (int i = 0; i < 2; i++) {
+            const OBJEKTI& o = k->bubbles[i];
+            bool ulottuu = Etaisyys(o.Sijainti, kone.body.Sijainti) <= 2.25 * o.Skaalaus;
+            EXPECT_EQ(k->isFree[i], ulottuu) << askel << " " << i;
+            (ulottuu ? poimittu : ohi)++;
+        }
+    }
+    EXPECT_GT(poimittu, 10);
+    EXPECT_GT(ohi, 10);
+}
+
 TEST_F(Kuplat, OfTwoPickUpsTheLastDecidesAgainstTheRedrawnWantedKind) {
     kone.body.Sijainti.Aseta(0, 50, 0);
 

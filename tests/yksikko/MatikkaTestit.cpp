@@ -1,6 +1,7 @@
 #include "foundation/MatikkaFunktiot.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -173,6 +174,46 @@ TEST(Matriisi, NormalizeDividesBySinglePrecisionLength) {
     float pituus = (float)std::sqrt(2.0);
     EXPECT_EQ(v[0], 1.0 / (double)pituus);
     EXPECT_NE(v[0], 1.0 / std::sqrt(2.0));
+}
+
+TEST(Matriisi, NormalizeSkipsOnlyDivisionsByExactlyOne) {
+    // The bounds are the squares of the ends of the lengths that round to 1.0f.
+    EXPECT_EQ(PITUUS_YKSI_ALA, (1 - 0x1p-25) * (1 - 0x1p-25));
+    EXPECT_EQ(PITUUS_YKSI_YLA, (1 + 0x1p-24) * (1 + 0x1p-24));
+    EXPECT_EQ((float)std::sqrt(PITUUS_YKSI_ALA), 1.0f);
+    EXPECT_EQ((float)std::sqrt(PITUUS_YKSI_YLA), 1.0f);
+
+    // Always dividing, as the game's matrices were first normalised.
+    auto Jaettu = [](double* v) {
+        float pituus = (float)std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+        if (pituus > 0)
+            for (int i = 0; i < 3; i++) v[i] /= (double)pituus;
+    };
+    int ykkosella = 0, muulla = 0;
+    auto Vertaa = [&](double x, double y, double z) {
+        double a[3] = {x, y, z}, b[3] = {x, y, z};
+        NormalizeVector3f(a);
+        Jaettu(b);
+        for (int i = 0; i < 3; i++) EXPECT_EQ(a[i], b[i]) << x << " " << y << " " << z;
+        ((float)std::sqrt(x * x + y * y + z * z) == 1.0f ? ykkosella : muulla)++;
+    };
+    // Every double within 200 steps of each end of the interval.
+    for (double reuna : {1 - 0x1p-25, 1 + 0x1p-24}) {
+        double x = reuna;
+        for (int i = 0; i < 200; i++) x = std::nextafter(x, 0.0);
+        for (int i = 0; i < 400; i++, x = std::nextafter(x, 2.0)) Vertaa(x, 0, 0);
+    }
+    // Directions of lengths spread over a few single-precision steps round 1.
+    srand(3);
+    for (int i = 0; i < 20000; i++) {
+        double v[3];
+        for (double& c : v) c = rand() / (double)RAND_MAX - 0.5;
+        double L = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+        double pituus = 1 + (rand() / (double)RAND_MAX - 0.5) * 1e-6;
+        Vertaa(v[0] / L * pituus, v[1] / L * pituus, v[2] / L * pituus);
+    }
+    EXPECT_GT(ykkosella, 1000);
+    EXPECT_GT(muulla, 1000);
 }
 
 TEST(Matriisi, SettersAndCopy) {

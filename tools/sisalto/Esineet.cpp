@@ -69,10 +69,17 @@ VARI4 KuplanPinta(int n, V3 d) {
 
 namespace {
 
+// The four bubbles share one texture, their pictures one above another (bubble 1
+// at the top): a thousand bubbles are then drawn with no change of texture between
+// them, and on a software renderer the change costs more than the bubble's own
+// triangles. Each band is the texture's whole width, so the longitude still wraps
+// round within the band as it did in a picture of its own.
+const int KUPLAN_LEVEYS = 256, KUPLAN_KORKEUS = 128;
+
 // A bubble's texture: longitude across, latitude up, with a glossy spot and a
 // slightly darker underside painted in (the game draws without lights).
 KUVA_RGBA KuplaKuva(int n) {
-    const int L = 256, K = 128;
+    const int L = KUPLAN_LEVEYS, K = KUPLAN_KORKEUS;
     KUVA_RGBA k(L, K);
     for (int y = 0; y < K; y++)
         for (int x = 0; x < L; x++) {
@@ -103,16 +110,20 @@ KUVA_RGBA KuplaKuva(int n) {
 
 // A sphere of radius 2 (a bubble of scale 0.5 is caught within 1.125 of the plane)
 // in 6 rings of 10 sectors: 100 triangles, light enough for a thousand bubbles.
-MALLI KuplaMalli() {
+// Bubble n maps onto its band, pulled in by a texel at the poles so that the
+// filtering stays inside it.
+MALLI KuplaMalli(int n) {
     const int renkaat = 6, sektorit = 10;
     const double r = 2.0;
+    const double korkeus = 4.0 * KUPLAN_KORKEUS;
+    const double v0 = 1 - n / 4.0 + 1 / korkeus, v1 = 1 - (n - 1) / 4.0 - 1 / korkeus;
     MALLI m;
     auto P = [&](int i, int j) {
         double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
         return V3{r * std::sin(lon) * std::cos(lat), r * std::sin(lat),
                   r * std::cos(lon) * std::cos(lat)};
     };
-    auto T = [&](int i, int j) { return UV{(double)j / sektorit, (double)i / renkaat}; };
+    auto T = [&](int i, int j) { return UV{(double)j / sektorit, v0 + (v1 - v0) * i / renkaat}; };
     for (int i = 0; i < renkaat; i++)
         for (int j = 0; j < sektorit; j++) {
             // Corners at the poles meet in one point: those quads are triangles.
@@ -130,12 +141,12 @@ MALLI KuplaMalli() {
 
 bool TeeKuplat(const KOHDE& k) {
     bool ok = true;
-    MALLI m = KuplaMalli();
+    KUVA_RGBA kuplat(KUPLAN_LEVEYS, 4 * KUPLAN_KORKEUS);
     for (int n = 1; n <= 4; n++) {
-        std::string nimi = "Kupla" + std::to_string(n);
-        ok = Kuva(k, "Tekstuurit/" + nimi + ".tga", KuplaKuva(n), true) && ok;
-        ok = Malli(k, nimi, m) && ok;
+        kuplat.Liita(KuplaKuva(n), 0, (n - 1) * KUPLAN_KORKEUS);
+        ok = Malli(k, "Kupla" + std::to_string(n), KuplaMalli(n)) && ok;
     }
+    ok = Kuva(k, "Tekstuurit/Kuplat.tga", kuplat, true) && ok;
     return ok;
 }
 

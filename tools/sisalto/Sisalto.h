@@ -25,7 +25,7 @@ VARI4 KuplanPinta(int n, V3 d);
 // The parts of the data set.
 bool TeeFontti(const KOHDE& k);    // Fontti.tga and MerkkienLeveydet.txt
 bool TeeOsoitin(const KOHDE& k);   // Osoitin.tga
-bool TeeKuplat(const KOHDE& k);    // Kupla1..4 models and textures
+bool TeeKuplat(const KOHDE& k);    // Kupla1..4 models and their shared texture Kuplat
 bool TeePuhaltaja(const KOHDE& k); // the blower
 bool TeeLennokit(const KOHDE& k);  // the paper planes' models and textures
 bool TeeMaisema(const KOHDE& k);   // Piha and Museo

@@ -18,10 +18,10 @@ const LENNOKKI LENNOKIT[] = {
     {"Haukka", "Hawk", "Haukka: nuolisiipinen taitolentokone, punaista origamipaperia."},
 };
 
+// The four bubbles share the texture Kuplat, each its own band of it.
 const char* TEKSTUURIT[][2] = {
     {"Fontti.tga", "Fontti"}, {"Osoitin.tga", "Osoitin"},     {"Piha.tga", "Piha"},
-    {"Museo.tga", "Museo"},   {"Puhaltaja.tga", "Puhaltaja"}, {"Kupla1.tga", "Kupla1"},
-    {"Kupla2.tga", "Kupla2"}, {"Kupla3.tga", "Kupla3"},       {"Kupla4.tga", "Kupla4"},
+    {"Museo.tga", "Museo"},   {"Puhaltaja.tga", "Puhaltaja"}, {"Kuplat.tga", "Kuplat"},
     {"Nuoli.tga", "Nuoli"},   {"Liitaja.tga", "Liitaja"},     {"Haukka.tga", "Haukka"},
 };
 
@@ -84,7 +84,7 @@ bool TeeTekstit(const KOHDE& k) {
     for (int n = 1; n <= 4; n++) {
         std::string nimi = "Kupla" + std::to_string(n);
         ok = KirjoitaTiedosto(k, "Objektit/" + nimi + ".txt",
-                              Objekti(nimi + ": " + kuplat[n - 1] + ".", nimi, nimi)) &&
+                              Objekti(nimi + ": " + kuplat[n - 1] + ".", nimi, "Kuplat")) &&
              ok;
     }
     for (const LENNOKKI& l : LENNOKIT) {

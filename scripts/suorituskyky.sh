@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Measures the game: builds the release configuration with the benchmarks, runs
+# the logic benchmarks, the frame benchmark at 800 x 600 and at 1600 x 1200 (one
+# X server, Mesa's software OpenGL on a machine without a GPU) and the real game's
+# start-up to its first frame, and writes the figures and a short report:
+#
+#   build/suorituskyky/tulokset/suorituskyky.json   every figure
+#   build/suorituskyky/tulokset/raportti.txt         the targets, met or not
+#
+# It takes a few minutes. The machine should be otherwise idle: the script prints
+# the load before and after. Options (environment): KEHYKSET frames a scene per
+# round (default 200), KIERROKSET rounds (default 3), TOISTOT repetitions of
+# the logic benchmarks (default 5), KAYNNISTYKSET game starts (default 5).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+LAHDE=$(pwd)
+bash scripts/riippuvuudet.sh
+
+KOONTI=$LAHDE/build/suorituskyky
+TULOS=$KOONTI/tulokset
+cmake -S . -B "$KOONTI" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIO_BENCHMARKIT=ON >/dev/null
+cmake --build "$KOONTI" -j2 --target tavio tavio_tiedostot tavio_benchmarkit \
+  tavio_kehysmittaus tavio_ensimmainen_kuva tavio_raportti
+rm -rf "$TULOS"
+mkdir -p "$TULOS"
+
+{
+  echo "kone.prosessori=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
+  echo "kone.ytimia=$(nproc)"
+  echo "kone.muisti_mt=$(awk '/MemTotal/ {print int($2 / 1024)}' /proc/meminfo)"
+  echo "kone.jarjestelma=$(. /etc/os-release && echo "$PRETTY_NAME")"
+  echo "kone.mesa=$(dpkg-query -W -f='${Version}' libgl1-mesa-dri 2>/dev/null || echo ?)"
+  echo "kone.paiva=$(date -u +%Y-%m-%dT%H:%MZ)"
+  echo "kone.kuorma_alussa=$(cut -d' ' -f1 /proc/loadavg)"
+} >"$TULOS/kone.txt"
+echo "Load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+echo "== Logic benchmarks"
+"$KOONTI/bench/tavio_benchmarkit" --benchmark_repetitions="${TOISTOT:-5}" \
+  --benchmark_report_aggregates_only=true \
+  --benchmark_out="$TULOS/logiikka.json" --benchmark_out_format=json | tee "$TULOS/logiikka.txt"
+
+echo "== Frames and start-up (Xvfb, 1600 x 1200 screen)"
+cat >"$TULOS/kehykset.sh" <<SKRIPTI
+set -euo pipefail
+export SDL_AUDIODRIVER=dummy
+# The costs of content (-a) at the size the targets are set for.
+"$KOONTI/bench/tavio_kehysmittaus" -f "${KEHYKSET:-200}" -k "${KIERROKSET:-3}" -a \
+  -o "$TULOS/kehys.txt" 800 600 | tee -a "$TULOS/kehys-tuloste.txt"
+"$KOONTI/bench/tavio_kehysmittaus" -f "${KEHYKSET:-200}" -k "${KIERROKSET:-3}" \
+  -o "$TULOS/kehys.txt" 1600 1200 | tee -a "$TULOS/kehys-tuloste.txt"
+# The game itself, started as a player starts it (800 x 600, the default), ended
+# at its first presented frame by the preloaded library.
+cd "$KOONTI"
+for i in \$(seq "${KAYNNISTYKSET:-5}"); do
+  TAVIO_ENSIMMAINEN="$TULOS/peli.txt" LD_PRELOAD="$KOONTI/bench/libtavio_ensimmainen_kuva.so" \
+    TAVIO_ALKU_NS=\$(date +%s%N) timeout 60 ./tavio
+done
+SKRIPTI
+scripts/xvfb-aja.sh -s 1600x1200 bash "$TULOS/kehykset.sh"
+rm "$TULOS/kehykset.sh"
+echo "kone.kuorma_lopussa=$(cut -d' ' -f1 /proc/loadavg)" >>"$TULOS/kone.txt"
+echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+"$KOONTI/bench/tavio_raportti" "$TULOS"
+echo
+echo "Figures: $TULOS/suorituskyky.json"
+echo "Report:  $TULOS/raportti.txt"

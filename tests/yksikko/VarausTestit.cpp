@@ -1,0 +1,70 @@
+// The frames of a flight keep to the storage the game set up before them: a
+// thousand bubbles, six blowers, the physics, the HUD text and the renderer's
+// queues allocate nothing, frame after frame. Counted over the whole process.
+#include "apu/PeliTila.h"
+#include "apu/TestiApu.h"
+#include "apu/Varaukset.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// The game state started from the build's data set, as the game starts it.
+struct Lennot : ::testing::Test {
+    std::string vanha;
+    VALEKELLO kello{1000, 1}; // the waits of the flight start end at once
+    PELITILA p;
+    void SetUp() override {
+        char polku[4096];
+        vanha = getcwd(polku, sizeof polku) ? polku : ".";
+        ASSERT_EQ(chdir(KoontiKansio().c_str()), 0) << "no build folder";
+        srand(7);
+        p.AlustaIlmanIkkunaa(800, 600);
+    }
+    void TearDown() override {
+        if (chdir(vanha.c_str()) != 0) ADD_FAILURE() << "cannot go back";
+    }
+
+    // Allocations made by `framet` frames of the flight screen.
+    unsigned long long Framet(int framet, int kuplia) {
+        unsigned long long ennen = Varauksia();
+        for (int i = 0; i < framet; i++) {
+            p.PidaLento(kuplia);
+            p.Kehys();
+            p.EiPiirretty();
+        }
+        return Varauksia() - ennen;
+    }
+};
+
+} // namespace
+
+TEST_F(Lennot, SurvivorAndRaceFramesAllocateNothing) {
+    // A warm-up: allocations must show in the counter at all.
+    unsigned long long alku = Varauksia();
+    std::string koe(1000, 'x');
+    EXPECT_GT(Varauksia(), alku);
+
+    p.AloitaSurvivor(KUPLIEN_MAARA, 200);
+    ASSERT_EQ(p.ElaviaKuplia(), KUPLIEN_MAARA);
+    EXPECT_EQ(Framet(300, KUPLIEN_MAARA), 0u);
+    EXPECT_EQ(p.k->ruutu, LENTO_RUUTU);
+
+    // Bonuses, pulls and messages: the strongest of each, and a clear-all.
+    BONUS& b = p.lento->bonus;
+    b.suck = 0.08;
+    b.suckEnds = AnnaTikit() + 100000;
+    b.blowerSpeed = 2.5;
+    b.blowerSpeedEnds = AnnaTikit() + 100000;
+    b.AloitaViesti("Bubble-sucker", "x bubble-blowing", 1000);
+    EXPECT_EQ(Framet(100, 300), 0u);
+    b.clearBubbles = true;
+    EXPECT_EQ(Framet(10, 0), 0u);
+
+    p.AloitaKisa(6);
+    EXPECT_EQ(Framet(300, 0), 0u);
+    EXPECT_EQ(p.k->ruutu, LENTO_RUUTU);
+}
