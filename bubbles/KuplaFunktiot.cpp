@@ -76,24 +76,6 @@ void TeeKaannos(KUPLA& k, int i) {
     for (int a = 0; a < 3; a++) k.spinTurnsOf[i][a] = k.spins[i][a];
 }
 
-// OrthonormalizeMatrix with the same arithmetic in the same order (so the same
-// bits), written here where the compiler can inline it: a full pool runs it a
-// thousand times an update.
-inline void Normalisoi(double* v) {
-    const double nelio = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
-    if (nelio >= PITUUS_YKSI_ALA && nelio <= PITUUS_YKSI_YLA) return;
-    float pituus = (float)std::sqrt(nelio);
-    if (pituus > 0) {
-        v[0] /= (double)pituus;
-        v[1] /= (double)pituus;
-        v[2] /= (double)pituus;
-    }
-}
-inline void Ristitulo(double* ulos, const double* a, const double* b) {
-    ulos[0] = a[1] * b[2] - a[2] * b[1];
-    ulos[1] = a[2] * b[0] - a[0] * b[2];
-    ulos[2] = a[0] * b[1] - a[1] * b[0];
-}
 // Row r of t times column c of m, summed as MATRIISI4X4::KerroMatriisi sums it
 // (from zero, in k order), so the bits are the same.
 inline double RiviSarake(const double* t, const double* m, int r, int c) {
@@ -131,13 +113,6 @@ inline bool Tavoittaa(const SIJAINTI& a, const SIJAINTI& b, double r) {
     const double nelio = dx * dx + dy * dy + dz * dz;
     if (!(nelio <= r * r * 1.000001)) return false;
     return std::sqrt(nelio) <= r;
-}
-inline void Ortonormalisoi(double* m) {
-    Normalisoi(m);
-    Ristitulo(m + 8, m, m + 4);
-    Normalisoi(m + 8);
-    Ristitulo(m + 4, m + 8, m);
-    Normalisoi(m + 4);
 }
 
 } // namespace
@@ -204,7 +179,7 @@ int KUPLA::Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus) {
         if (spins[i][0] != tehty[0] || spins[i][1] != tehty[1] || spins[i][2] != tehty[2])
             TeeKaannos(*this, i);
         Kaanna(m, spinTurns[i].m);
-        Ortonormalisoi(m);
+        OrthonormalizeMatrix(m);
 
         // Bubbles grow as they rise.
         o.Skaalaus = p.y * 0.001 + 0.5;

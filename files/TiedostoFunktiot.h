@@ -65,6 +65,24 @@ void LueListanOsio(const char* teksti, const char* avain, bool kaksiKenttaa, LIS
 // The same from "Tiedostot\LatausLista.txt"; no entries when the list cannot be read.
 void LataaListanOsio(const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio);
 
+// The table of a two-field section: one record per entry, set up by
+// T::Alusta("<kansio>\<file>", name), which takes the name over. Every entry
+// keeps its slot, loaded or not, so later indices stay true. nullptr for none.
+template <typename T, typename N>
+T* LataaOsionTaulukko(const char* avain, const char* kansio, N& maara) {
+    LISTAN_OSIO osio;
+    LataaListanOsio(avain, true, osio);
+    maara = (N)osio.Maara;
+    T* taulu = osio.Maara > 0 ? new T[osio.Maara] : nullptr;
+    for (int i = 0; i < osio.Maara; i++) {
+        char polku[POLUN_PITUUS + 1];
+        snprintf(polku, sizeof polku, "%s\\%s", kansio, osio.Tiedostot[i]);
+        taulu[i].Alusta(polku, osio.Nimet[i]);
+    }
+    osio.Vapauta(false);
+    return taulu;
+}
+
 // ---- Images and models ----------------------------------------------------
 
 // Decodes a 24- or 32-bit true-colour TGA (types 2 and 10) into the texture's

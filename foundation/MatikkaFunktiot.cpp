@@ -146,33 +146,6 @@ int OnkoSisalla(double x, double y, double x0, double y0, double leveys, double 
     return (x0 < x && x < x0 + leveys && y0 < y && y < y0 + korkeus) ? 1 : 0;
 }
 
-void CrossProduct3f(double* ulos, const double* a, const double* b) {
-    ulos[0] = a[1] * b[2] - a[2] * b[1];
-    ulos[1] = a[2] * b[0] - a[0] * b[2];
-    ulos[2] = a[0] * b[1] - a[1] * b[0];
-}
-
-void NormalizeVector3f(double* v) {
-    const double nelio = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
-    // A length that rounds to exactly 1 in single precision divides by 1 and
-    // changes nothing: the usual case for a matrix normalised a step earlier.
-    if (nelio >= PITUUS_YKSI_ALA && nelio <= PITUUS_YKSI_YLA) return;
-    float pituus = (float)std::sqrt(nelio);
-    if (pituus > 0) {
-        v[0] /= (double)pituus;
-        v[1] /= (double)pituus;
-        v[2] /= (double)pituus;
-    }
-}
-
-void OrthonormalizeMatrix(double* m) {
-    NormalizeVector3f(m);
-    CrossProduct3f(m + 8, m, m + 4);
-    NormalizeVector3f(m + 8);
-    CrossProduct3f(m + 4, m + 8, m);
-    NormalizeVector3f(m + 4);
-}
-
 // ---- MATRIISI4X4 ------------------------------------------------------------
 
 void MATRIISI4X4::Yksikoksi() {

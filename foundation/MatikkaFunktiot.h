@@ -5,6 +5,8 @@
 // pi = 3.14159265 (and 2 pi = 6.2831853), which the game's feel depends on.
 #pragma once
 
+#include <cmath>
+
 // Heading, pitch and roll in degrees. Only the angle conversions of VEKTORI read it.
 struct ASENTO {
     double heading = 0; // degrees in the horizontal plane
@@ -82,15 +84,39 @@ void RadiaanistaAsteiksi(double& r);
 // 1 when strictly inside the rectangle, 0 on or outside its edges.
 int OnkoSisalla(double x, double y, double x0, double y0, double leveys, double korkeus);
 
-// Re-orthonormalises rows 0..2: right keeps its direction, forward = right x up,
-// up = forward x right.
-void OrthonormalizeMatrix(double* m);
-void CrossProduct3f(double* ulos, const double* a, const double* b);
-// Divides by the length rounded to single precision (the game's matrices depend on it).
-void NormalizeVector3f(double* v);
 // The squared lengths whose length rounds to exactly 1.0f: (1 - 2^-25)^2 and
 // (1 + 2^-24)^2, both exact in double (a tie rounds to the even 1.0f). The square
 // root is correctly rounded and monotone, so inside these bounds dividing by the
 // single-precision length is dividing by 1.
 constexpr double PITUUS_YKSI_ALA = 1.0 - 0x1p-24 + 0x1p-50;
 constexpr double PITUUS_YKSI_YLA = 1.0 + 0x1p-23 + 0x1p-48;
+
+// Defined here so that the bubble update, which runs them a thousand times a
+// frame, gets them inlined.
+inline void CrossProduct3f(double* ulos, const double* a, const double* b) {
+    ulos[0] = a[1] * b[2] - a[2] * b[1];
+    ulos[1] = a[2] * b[0] - a[0] * b[2];
+    ulos[2] = a[0] * b[1] - a[1] * b[0];
+}
+// Divides by the length rounded to single precision (the game's matrices depend on it).
+inline void NormalizeVector3f(double* v) {
+    const double nelio = v[0] * v[0] + v[1] * v[1] + v[2] * v[2];
+    // A length that rounds to exactly 1 in single precision divides by 1 and
+    // changes nothing: the usual case for a matrix normalised a step earlier.
+    if (nelio >= PITUUS_YKSI_ALA && nelio <= PITUUS_YKSI_YLA) return;
+    float pituus = (float)std::sqrt(nelio);
+    if (pituus > 0) {
+        v[0] /= (double)pituus;
+        v[1] /= (double)pituus;
+        v[2] /= (double)pituus;
+    }
+}
+// Re-orthonormalises rows 0..2: right keeps its direction, forward = right x up,
+// up = forward x right.
+inline void OrthonormalizeMatrix(double* m) {
+    NormalizeVector3f(m);
+    CrossProduct3f(m + 8, m, m + 4);
+    NormalizeVector3f(m + 8);
+    CrossProduct3f(m + 4, m + 8, m);
+    NormalizeVector3f(m + 4);
+}

@@ -17,6 +17,10 @@ void KUVA::Alusta(const char* nimi, float leveys, float korkeus, float u, float 
 void GRAFIIKKA::LisaaKuva(KUVA& k, double x, double y, double koko, VARI vari) {
     Uint32 tekstuuri = EtsiTekstuuri(k.TekstuuriNimi);
     if (tekstuuri != EI_INDEKSIA) k.TekstuuriIndeksi = tekstuuri;
+    JonoonKuva(k, x, y, koko, vari);
+}
+
+void GRAFIIKKA::JonoonKuva(const KUVA& k, double x, double y, double koko, const VARI& vari) {
     // A full buffer drops the image for this frame rather than writing past it.
     if (!Kuvat || KuvienMaara >= KUVAPUSKURI) return;
     KUVA& kopio = Kuvat[KuvienMaara++];

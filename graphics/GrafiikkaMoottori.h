@@ -54,6 +54,8 @@ struct GRAFIIKKA {
 
     // Images
     void LisaaKuva(KUVA& k, double x, double y, double koko, VARI vari);
+    // Queues a copy of an image whose texture index is already resolved.
+    void JonoonKuva(const KUVA& k, double x, double y, double koko, const VARI& vari);
     void PoistaKuva();
     void TyhjennaKuvaPuskuri() { KuvienMaara = 0; }
 

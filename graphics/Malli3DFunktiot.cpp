@@ -48,17 +48,7 @@ void MALLI3D::TeeVBO() {
 }
 
 void GRAFIIKKA::AlustaMalli3DPuskuri() {
-    LISTAN_OSIO osio;
-    LataaListanOsio("3D_MALLIT", true, osio);
-    MallienMaara = (Uint32)osio.Maara;
-    Mallit = osio.Maara > 0 ? new MALLI3D[osio.Maara] : nullptr;
-    for (int i = 0; i < osio.Maara; i++) {
-        char polku[POLUN_PITUUS + 1];
-        snprintf(polku, sizeof polku, "Tiedostot\\3D Mallit\\%s", osio.Tiedostot[i]);
-        // Every entry keeps its slot, loaded or not, so later indices stay true.
-        Mallit[i].Alusta(polku, osio.Nimet[i]);
-    }
-    osio.Vapauta(false);
+    Mallit = LataaOsionTaulukko<MALLI3D>("3D_MALLIT", "Tiedostot\\3D Mallit", MallienMaara);
     MerkitseNimet();
 }
 

@@ -29,14 +29,7 @@ struct MERKKIEN_LISAAJA {
             indeksi = g.EtsiTekstuuri(nimi);
         }
         if (indeksi != EI_INDEKSIA) k.TekstuuriIndeksi = indeksi;
-        if (!g.Kuvat || g.KuvienMaara >= KUVAPUSKURI) return;
-        KUVA& kopio = g.Kuvat[g.KuvienMaara++];
-        kopio = k;
-        kopio.X = (float)x;
-        kopio.Y = (float)y;
-        kopio.Leveys = (float)(k.Leveys * koko);
-        kopio.Korkeus = (float)(k.Korkeus * koko);
-        kopio.Vari = vari;
+        g.JonoonKuva(k, x, y, koko, vari);
     }
 };
 

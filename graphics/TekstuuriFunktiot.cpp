@@ -59,17 +59,8 @@ void TEKSTUURI::Alusta(const char* polku, char* nimi) {
 }
 
 void GRAFIIKKA::AlustaTekstuuriPuskuri() {
-    LISTAN_OSIO osio;
-    LataaListanOsio("TEKSTUURIT", true, osio);
-    TekstuurienMaara = (Uint32)osio.Maara;
-    Tekstuurit = osio.Maara > 0 ? new TEKSTUURI[osio.Maara] : nullptr;
-    for (int i = 0; i < osio.Maara; i++) {
-        char polku[POLUN_PITUUS + 1];
-        snprintf(polku, sizeof polku, "Tiedostot\\Tekstuurit\\%s", osio.Tiedostot[i]);
-        // Every entry keeps its slot, loaded or not, so later indices stay true.
-        Tekstuurit[i].Alusta(polku, osio.Nimet[i]);
-    }
-    osio.Vapauta(false);
+    Tekstuurit =
+        LataaOsionTaulukko<TEKSTUURI>("TEKSTUURIT", "Tiedostot\\Tekstuurit", TekstuurienMaara);
     MerkitseNimet();
 }
 

@@ -110,7 +110,6 @@ struct TULOKSET {
 // What one frame queued for drawing, counted before Paivita empties the buffers.
 struct SISALTO {
     Uint32 objekteja = 0, kolmioita = 0, kuvia = 0;
-    double ruutuja = 0; // fragments shaded (3D and 2D), in screens of the window
 };
 
 SISALTO Sisalto(const GRAFIIKKA& g) {
@@ -141,6 +140,7 @@ struct MITTAUS {
     std::vector<double> mediaanit, keskiarvot, p95t, suhteet, prosessori;
     SISALTO sisalto;
     double varauksiaFramessa = 0;
+    double ruutuja = 0; // fragments shaded (3D and 2D), in screens of the window
     int kuplia = 0;
 };
 
@@ -479,6 +479,14 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
 
 } // namespace
 
+// The frame just presented, as a PNG in `kansio`, read back from the X server
+// by ImageMagick: what the measured scene looks like.
+void KuvaTalteen(const char* kansio, const char* nimi) {
+    std::string komento =
+        std::string("import -window 'The Tavio' '") + kansio + "/" + nimi + ".png'";
+    if (system(komento.c_str()) != 0) fprintf(stderr, "no picture of %s\n", nimi);
+}
+
 int main(int argc, char** argv) {
     const double mainissa = Nyt();
     const double ikaMainissa = IkaAlussa();
@@ -486,10 +494,12 @@ int main(int argc, char** argv) {
     int framet = 200, kierrokset = 3;
     const char* ulos = nullptr;
     const char* vainSkene = nullptr;
+    const char* kuvakansio = nullptr;
     bool analyysi = false;
     int opt;
-    while ((opt = getopt(argc, argv, "af:k:o:s:")) != -1) {
+    while ((opt = getopt(argc, argv, "ac:f:k:o:s:")) != -1) {
         if (opt == 'a') analyysi = true;
+        if (opt == 'c') kuvakansio = optarg;
         if (opt == 'f') framet = atoi(optarg);
         if (opt == 'k') kierrokset = atoi(optarg);
         if (opt == 'o') ulos = optarg;
@@ -497,7 +507,8 @@ int main(int argc, char** argv) {
     }
     if (argc - optind != 2 || framet < 1 || kierrokset < 1) {
         fprintf(stderr,
-                "usage: %s [-f FRAMES] [-k ROUNDS] [-o FILE] [-s SCENE] [-a] WIDTH HEIGHT\n",
+                "usage: %s [-f FRAMES] [-k ROUNDS] [-o FILE] [-s SCENE] [-c FOLDER] [-a] WIDTH "
+                "HEIGHT\n",
                 argv[0]);
         return 2;
     }
@@ -602,7 +613,11 @@ int main(int argc, char** argv) {
             for (int i = 0; i < framet; i++) ajat.push_back(mittari.Frame(s, &m.sisalto));
             m.prosessori.push_back((Prosessori() - prosessori) / framet);
             m.varauksiaFramessa = (double)(Varauksia() - varauksia) / framet;
-            if (kierros == 0) m.sisalto.ruutuja = mittari.Ruutuja(s);
+            if (kierros == 0) m.ruutuja = mittari.Ruutuja(s);
+            if (kierros == 0 && kuvakansio) {
+                mittari.Frame(s, nullptr);
+                KuvaTalteen(kuvakansio, SKENEN_NIMI[s]);
+            }
             m.kuplia = p.ElaviaKuplia();
             if (p.k->ruutu == PELI_OHI) fprintf(stderr, "%s: the flight ended\n", SKENEN_NIMI[s]);
             double med = Mediaani(ajat);
@@ -627,7 +642,7 @@ int main(int argc, char** argv) {
         double cpu = Mediaani(m.prosessori);
         printf("  %-30s %9.3f %9.3f %9.3f %7.0f %8.2f %8.3f %9u %7u %8.2f %9.1f\n",
                SKENEN_SELITYS[s], med, ka, Mediaani(m.p95t), fps, suhde, cpu, m.sisalto.kolmioita,
-               m.sisalto.kuvia, m.sisalto.ruutuja, m.varauksiaFramessa);
+               m.sisalto.kuvia, m.ruutuja, m.varauksiaFramessa);
         std::string a = SKENEN_NIMI[s];
         tulokset.Kirjaa(a + ".prosessori_ms", cpu);
         tulokset.Kirjaa(a + ".ms", med);
@@ -638,7 +653,7 @@ int main(int argc, char** argv) {
         tulokset.Kirjaa(a + ".objekteja", m.sisalto.objekteja);
         tulokset.Kirjaa(a + ".kolmioita", m.sisalto.kolmioita);
         tulokset.Kirjaa(a + ".kuvia", m.sisalto.kuvia);
-        tulokset.Kirjaa(a + ".ruutuja", m.sisalto.ruutuja);
+        tulokset.Kirjaa(a + ".ruutuja", m.ruutuja);
         tulokset.Kirjaa(a + ".varauksia_framessa", m.varauksiaFramessa);
         for (size_t r = 0; r < m.mediaanit.size(); r++)
             tulokset.Kirjaa(a + ".kierros" + std::to_string(r + 1) + "_ms", m.mediaanit[r]);

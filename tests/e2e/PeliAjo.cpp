@@ -1,6 +1,7 @@
 #include "PeliAjo.h"
 
 #include "apu/TestiApu.h"
+#include "ikkuna/XIkkuna.h"
 
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -15,26 +16,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-namespace {
-
-Window EtsiIkkuna(Display* d, Window w, const char* nimi) {
-    char* oma = nullptr;
-    if (XFetchName(d, w, &oma) && oma) {
-        bool sama = strcmp(oma, nimi) == 0;
-        XFree(oma);
-        if (sama) return w;
-    }
-    Window juuri, vanhempi, *lapset = nullptr;
-    unsigned int n = 0;
-    if (!XQueryTree(d, w, &juuri, &vanhempi, &lapset, &n)) return 0;
-    Window loytynyt = 0;
-    for (unsigned int i = 0; i < n && !loytynyt; i++) loytynyt = EtsiIkkuna(d, lapset[i], nimi);
-    if (lapset) XFree(lapset);
-    return loytynyt;
-}
-
-} // namespace
 
 void PELIAJO::Odota(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -352,16 +333,7 @@ int PELIAJO::KirkkaatPikselit(const std::vector<unsigned char>& kuva, const SUOR
 }
 
 void PELIAJO::Sulje() {
-    XEvent e;
-    memset(&e, 0, sizeof e);
-    e.xclient.type = ClientMessage;
-    e.xclient.window = ikkuna;
-    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
-    e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(d, ikkuna, False, NoEventMask, &e);
-    XFlush(d);
+    LahetaSulkeminen(d, ikkuna);
 }
 
 int PELIAJO::OdotaLoppu(double sekuntia) {
