@@ -41,7 +41,7 @@ inline Tavut TeeTGA(Uint8 tyyppi, Uint16 leveys, Uint16 korkeus, Uint8 syvyys, c
     t.push_back((Uint8)id.size());
     t.push_back(karttaTyyppi);
     t.push_back(tyyppi);
-    for (int i = 0; i < 5; i++) t.push_back(0); // colour-map specification
+    for (int i = 0; i < 5; i++) t.push_back(0); // colour-map fields
     for (int i = 0; i < 4; i++) t.push_back(0); // origin
     Lisaa16(t, leveys);
     Lisaa16(t, korkeus);
