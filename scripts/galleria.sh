@@ -3,7 +3,8 @@
 # the real game played through its menus, a flight, game over, the summary, the
 # hall of fame, the video setup, the read-me and the credits (the end-to-end
 # scenario Galleria.*), and the flights as the frame benchmark holds them, the
-# yard full of bubbles (survivor-200, survivor-1000, kisa-f).
+# yard full of bubbles (survivor-200, survivor-1000, kisa-f, and a blower at
+# work seen from close by, puhaltaja).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/riippuvuudet.sh
@@ -24,4 +25,5 @@ SDL_AUDIODRIVER=dummy scripts/xvfb-aja.sh $mittaus/bench/tavio_kehysmittaus -f 5
 mv "$tyo/survivor200.png" "$kohde/survivor-200.png"
 mv "$tyo/survivor1000.png" "$kohde/survivor-1000.png"
 mv "$tyo/kisa.png" "$kohde/kisa-f.png"
+mv "$tyo/puhaltaja.png" "$kohde/puhaltaja.png"
 echo "Screenshots: $kohde"

@@ -481,6 +481,8 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
 
 // The frame just presented, as a PNG in `kansio`, read back from the X server
 // by ImageMagick: what the measured scene looks like.
+const double PUHALTAJA_KUVASTA = 6; // world units from the blower, along x and z
+
 void KuvaTalteen(const char* kansio, const char* nimi) {
     std::string komento =
         std::string("import -window 'The Tavio' '") + kansio + "/" + nimi + ".png'";
@@ -627,6 +629,17 @@ int main(int argc, char** argv) {
             m.p95t.push_back(Persentiili(ajat, 0.95));
             m.suhteet.push_back(tyhja > 0 ? med / tyhja : 0);
         }
+    }
+
+    if (kuvakansio && !vainSkene) {
+        // For the gallery: a blower at work, seen from close by.
+        mittari.Aseta(SURVIVOR200);
+        const SIJAINTI b = p.lento->puhaltajat.objektit[0].Sijainti;
+        SuuntaaKone(p.kiinnitetty,
+                    SIJAINTI{b.x + PUHALTAJA_KUVASTA, b.y + 2, b.z - PUHALTAJA_KUVASTA},
+                    SIJAINTI{b.x, b.y + 1, b.z});
+        for (int i = 0; i < 12; i++) mittari.Frame(SURVIVOR200, nullptr); // the camera settles
+        KuvaTalteen(kuvakansio, "puhaltaja");
     }
 
     printf("\nFrames: median of %d rounds of %d frames each (after %d unmeasured)\n", kierrokset,
