@@ -424,3 +424,31 @@ TEST_F(Ikkuna, TheWholeScreenSpaceIsStretchedToTheWindow) {
     EXPECT_EQ(Pikseli(W - 1, H - 1), VALKO);
     EXPECT_EQ(Pikseli(W - 12, H - 12), MUSTA);
 }
+
+TEST_F(Ikkuna, ImagesPartlyOffTheScreenSpaceAreDrawnAndThoseWhollyOffAreNot) {
+    // Each of these reaches into the space by 20 units from one side.
+    Suorakulmio("Valkoinen", -100, 500, 20, 540);   // from the left
+    Suorakulmio("Valkoinen", 1260, 500, 1400, 540); // to the right
+    Suorakulmio("Valkoinen", 600, -60, 640, 20);    // from below
+    Suorakulmio("Valkoinen", 600, 1004, 640, 1100); // above
+    // Negative sizes span to the left of and below the corner (both negative:
+    // one alone turns the quad's back to the view, and it is culled), here from
+    // (1300, 340) to (1230, 300).
+    KUVA k;
+    k.Alusta("Valkoinen", -70, -40, 0, 0, 1, 1);
+    g.LisaaKuva(k, 1300, 340, 1, VARI{});
+    // Wholly outside: nothing of them may show, whatever is done with them.
+    Suorakulmio("Valkoinen", -200, 0, -1, 1024);
+    Suorakulmio("Valkoinen", 1280, 0, 1400, 1024);
+    Suorakulmio("Valkoinen", 0, -300, 1280, 0);
+    g.Paivita(nullptr, 0, 0, 0);
+    EXPECT_EQ(Piste(10, 520), VALKO);
+    EXPECT_EQ(Piste(1270, 520), VALKO);
+    EXPECT_EQ(Piste(620, 10), VALKO);
+    EXPECT_EQ(Piste(620, 1014), VALKO);
+    EXPECT_EQ(Piste(1250, 320), VALKO);
+    EXPECT_EQ(Piste(1220, 320), MUSTA);
+    EXPECT_EQ(Piste(40, 520), MUSTA);
+    EXPECT_EQ(Piste(300, 10), MUSTA);
+    EXPECT_EQ(g.KuvienMaara, 0u);
+}
