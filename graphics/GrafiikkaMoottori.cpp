@@ -1,7 +1,5 @@
 #include "graphics/GrafiikkaMoottori.h"
 
-#include <algorithm>
-
 #include "foundation/AikaFunktiot.h"
 
 #include <GL/glu.h>
@@ -135,12 +133,6 @@ void GRAFIIKKA::Paivita(const char*, double x, double y, double ms) {
         GLuint sidottu = 0;
         for (Uint32 i = 0; i < KuvienMaara; i++) {
             const KUVA& k = Kuvat[i];
-            // An image wholly outside the 2D space (the read-me scrolled, long
-            // lists) shows nothing: leave it out rather than have each one set
-            // up and clipped. A negative size spans to the left or below.
-            const float x0 = std::min(k.X, k.X + k.Leveys), x1 = std::max(k.X, k.X + k.Leveys);
-            const float y0 = std::min(k.Y, k.Y + k.Korkeus), y1 = std::max(k.Y, k.Y + k.Korkeus);
-            if (x0 >= LEVEYS_2D || y0 >= KORKEUS_2D || x1 <= 0 || y1 <= 0) continue;
             GLuint tunnus =
                 k.TekstuuriIndeksi < TekstuurienMaara ? Tekstuurit[k.TekstuuriIndeksi].Tunnus : 0;
             if (!auki || tunnus != sidottu) {

@@ -437,7 +437,7 @@ TEST_F(Ikkuna, ImagesPartlyOffTheScreenSpaceAreDrawnAndThoseWhollyOffAreNot) {
     KUVA k;
     k.Alusta("Valkoinen", -70, -40, 0, 0, 1, 1);
     g.LisaaKuva(k, 1300, 340, 1, VARI{});
-    // Wholly outside: nothing of them may show, whatever is done with them.
+    // Wholly outside: nothing of them shows.
     Suorakulmio("Valkoinen", -200, 0, -1, 1024);
     Suorakulmio("Valkoinen", 1280, 0, 1400, 1024);
     Suorakulmio("Valkoinen", 0, -300, 1280, 0);
