@@ -76,34 +76,6 @@ void TeeKaannos(KUPLA& k, int i) {
     for (int a = 0; a < 3; a++) k.spinTurnsOf[i][a] = k.spins[i][a];
 }
 
-// Row r of t times column c of m, summed as MATRIISI4X4::KerroMatriisi sums it
-// (from zero, in k order), so the bits are the same.
-inline double RiviSarake(const double* t, const double* m, int r, int c) {
-    double summa = 0;
-    summa += t[4 * r] * m[c];
-    summa += t[4 * r + 1] * m[4 + c];
-    summa += t[4 * r + 2] * m[8 + c];
-    return summa;
-}
-// m = t x m over the 3x3 blocks, written out: the loops of KerroMatriisi left the
-// compiler a loop to count through for each of the nine sums.
-inline void Kaanna(double* m, const double* t) {
-    const double t00 = RiviSarake(t, m, 0, 0), t01 = RiviSarake(t, m, 0, 1),
-                 t02 = RiviSarake(t, m, 0, 2);
-    const double t10 = RiviSarake(t, m, 1, 0), t11 = RiviSarake(t, m, 1, 1),
-                 t12 = RiviSarake(t, m, 1, 2);
-    const double t20 = RiviSarake(t, m, 2, 0), t21 = RiviSarake(t, m, 2, 1),
-                 t22 = RiviSarake(t, m, 2, 2);
-    m[0] = t00;
-    m[1] = t01;
-    m[2] = t02;
-    m[4] = t10;
-    m[5] = t11;
-    m[6] = t12;
-    m[8] = t20;
-    m[9] = t21;
-    m[10] = t22;
-}
 // Etaisyys(a, b) <= r, with the same arithmetic. A bubble clearly farther than
 // its reach (nearly all of them) needs no square root: the squared distance is
 // tested first against a bound a little above r^2, so that only distances within
@@ -178,7 +150,7 @@ int KUPLA::Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus) {
         const double* tehty = spinTurnsOf[i];
         if (spins[i][0] != tehty[0] || spins[i][1] != tehty[1] || spins[i][2] != tehty[2])
             TeeKaannos(*this, i);
-        Kaanna(m, spinTurns[i].m);
+        o.Kiertomatriisi.KerroMatriisi(spinTurns[i].m, m);
         OrthonormalizeMatrix(m);
 
         // Bubbles grow as they rise.

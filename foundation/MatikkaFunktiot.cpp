@@ -152,19 +152,6 @@ void MATRIISI4X4::Yksikoksi() {
     *this = MATRIISI4X4{};
 }
 
-void MATRIISI4X4::KerroMatriisi(const double* a, const double* b) {
-    // The operands may be this matrix: form the whole product first.
-    double tulo[9];
-    for (int r = 0; r < 3; r++)
-        for (int c = 0; c < 3; c++) {
-            double summa = 0;
-            for (int k = 0; k < 3; k++) summa += a[4 * r + k] * b[4 * k + c];
-            tulo[3 * r + c] = summa;
-        }
-    for (int r = 0; r < 3; r++)
-        for (int c = 0; c < 3; c++) m[4 * r + c] = tulo[3 * r + c];
-}
-
 void MATRIISI4X4::PyoritaX(double deg) {
     AsteistaRadiaaniksi(deg);
     double c = std::cos(deg), s = std::sin(deg);

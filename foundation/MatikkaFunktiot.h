@@ -74,6 +74,35 @@ struct MATRIISI4X4 {
     void Aseta(const double* p);
 };
 
+// Row r of a times column c of b over the 3x3 blocks, summed from zero in k order.
+inline double RiviSarake(const double* a, const double* b, int r, int c) {
+    double summa = 0;
+    summa += a[4 * r] * b[c];
+    summa += a[4 * r + 1] * b[4 + c];
+    summa += a[4 * r + 2] * b[8 + c];
+    return summa;
+}
+// Written out and defined here: the bubble update turns a thousand matrices a
+// frame with it, and loops left the compiler a count for each of the nine sums.
+// The operands may be this matrix: the whole product is formed first.
+inline void MATRIISI4X4::KerroMatriisi(const double* a, const double* b) {
+    const double t00 = RiviSarake(a, b, 0, 0), t01 = RiviSarake(a, b, 0, 1),
+                 t02 = RiviSarake(a, b, 0, 2);
+    const double t10 = RiviSarake(a, b, 1, 0), t11 = RiviSarake(a, b, 1, 1),
+                 t12 = RiviSarake(a, b, 1, 2);
+    const double t20 = RiviSarake(a, b, 2, 0), t21 = RiviSarake(a, b, 2, 1),
+                 t22 = RiviSarake(a, b, 2, 2);
+    m[0] = t00;
+    m[1] = t01;
+    m[2] = t02;
+    m[4] = t10;
+    m[5] = t11;
+    m[6] = t12;
+    m[8] = t20;
+    m[9] = t21;
+    m[10] = t22;
+}
+
 double Pistetulo(VEKTORI a, VEKTORI b);
 VEKTORI Vektoritulo(VEKTORI a, VEKTORI b);
 // 50 x the distance between the two unit vectors: 0 same, ~70.7 perpendicular, 100 opposite.
