@@ -48,21 +48,24 @@ struct LISTA {
     size_t maara = 0;
 };
 
-// Reads a counted list whose data starts at `kohta`, within `raja`. The count is
-// cut to what the chunk and the file hold. Returns where the next chunk header
-// is read: right after the entries, or at the chunk's end when the count claimed
-// more than it holds. `raja` at or before kohta + 2 gives no list.
-size_t LueLista(const unsigned char* d, size_t kohta, size_t raja, size_t koko, LISTA& lista) {
-    if (raja < kohta + 2) return raja;
+// Reads a counted list whose data starts at `kohta`. The count is taken as
+// written when its entries are all in the file, whatever the chunk's length
+// says (exporters do write lengths too small). A count that runs past the end
+// of the file is cut to what the chunk holds, or the file where the chunk's
+// length cannot be true. Returns where the next chunk header is read: right
+// after the entries, or at the end of what the cut list was read from.
+size_t LueLista(const unsigned char* d, size_t kohta, size_t lohkonLoppu, size_t tiedostonLoppu,
+                size_t koko, LISTA& lista) {
+    if (tiedostonLoppu < kohta + 2) return tiedostonLoppu;
     size_t n = Lue16(d + kohta);
-    size_t mahtuu = (raja - kohta - 2) / koko;
     lista.alku = d + kohta + 2;
-    if (n > mahtuu) {
-        lista.maara = mahtuu;
-        return raja;
+    if (n <= (tiedostonLoppu - kohta - 2) / koko) {
+        lista.maara = n;
+        return kohta + 2 + n * koko;
     }
-    lista.maara = n;
-    return kohta + 2 + n * koko;
+    size_t raja = lohkonLoppu >= kohta + 2 ? lohkonLoppu : tiedostonLoppu;
+    lista.maara = (raja - kohta - 2) / koko;
+    return raja;
 }
 
 } // namespace
@@ -85,10 +88,12 @@ bool Lue3DS(FILE* f, MALLI3D& m) {
     while (koko - kohta >= 6) {
         Uint16 tunnus = Lue16(d + kohta);
         Uint32 pituus = Lue32(d + kohta + 2);
-        if (pituus < 6) break; // a length that cannot hold its own header: no way on
         size_t data = kohta + 6;
+        // Where the chunk says it ends, kept within the file.
         size_t loppu = (pituus > koko - kohta) ? koko : kohta + pituus;
 
+        // The containers and the lists do not depend on their lengths: their
+        // contents are read from right after the header, as far as the file holds.
         switch (tunnus) {
         case PAAOSA:
         case EDITORI:
@@ -97,23 +102,25 @@ bool Lue3DS(FILE* f, MALLI3D& m) {
             break;
         case OBJEKTILOHKO: {
             // The name is not kept; it ends at its NUL, whatever its length.
-            const void* nolla = memchr(d + data, 0, loppu - data);
-            kohta = nolla ? (size_t)((const unsigned char*)nolla - d) + 1 : loppu;
+            const void* nolla = memchr(d + data, 0, koko - data);
+            kohta = nolla ? (size_t)((const unsigned char*)nolla - d) + 1 : koko;
             break;
         }
         case VERTEKSILISTA:
-            kohta = LueLista(d, data, loppu, 12, verteksit);
+            kohta = LueLista(d, data, loppu, koko, 12, verteksit);
             break;
         case PINTALISTA:
             // Material and smoothing groups after the faces are met as chunks.
-            kohta = LueLista(d, data, loppu, 8, pinnat);
+            kohta = LueLista(d, data, loppu, koko, 8, pinnat);
             break;
         case KARTTALISTA:
-            kohta = LueLista(d, data, loppu, 8, kartta);
+            kohta = LueLista(d, data, loppu, koko, 8, kartta);
             break;
         default:
-            if (pituus > koko - kohta) {
-                kohta = koko; // runs past the end of the file
+            // Skipped by its length; a length that cannot hold its own header
+            // would never move on, and one past the end is a cut file.
+            if (pituus < 6 || pituus > koko - kohta) {
+                kohta = koko;
             } else {
                 kohta += pituus;
             }

@@ -39,21 +39,22 @@ int LueTekstiMerkki(FILE* f) {
 
 // ---- Keyword reader ---------------------------------------------------------
 
-void AVAINLUKIJA::OhitaMerkkiin(char merkki, int enintaan) {
-    if (Virhe) return;
+bool AVAINLUKIJA::OhitaMerkkiin(char merkki, int enintaan) {
+    if (Virhe) return false;
     for (int i = 0; i < enintaan; i++) {
         int c = LueTekstiMerkki(f);
         if (c == EOF) {
             Virhe = true;
-            return;
+            return false;
         }
-        if (c == (unsigned char)merkki) return;
+        if (c == (unsigned char)merkki) return true;
     }
+    return false;
 }
 
-void AVAINLUKIJA::LueErottimeen(char* ulos, int koko, char erotin) {
+bool AVAINLUKIJA::LueErottimeen(char* ulos, int koko, char erotin) {
     ulos[0] = '\0';
-    if (Virhe) return;
+    if (Virhe) return false;
     int n = 0;
     for (;;) {
         int c = LueTekstiMerkki(f);
@@ -62,24 +63,28 @@ void AVAINLUKIJA::LueErottimeen(char* ulos, int koko, char erotin) {
             Virhe = true;
             ulos[n] = '\0';
             if (n > 0) Loppu = true;
-            return;
+            return false;
         }
         if (c == (unsigned char)erotin) break;
         if (n + 1 >= koko) {
+            // Left for the next read: it may be the '#' of the next entry.
+            ungetc(c, f);
             ulos[n] = '\0';
-            Virhe = true;
-            return;
+            return false;
         }
         ulos[n++] = (char)c;
     }
     ulos[n] = '\0';
+    return true;
 }
 
 bool AVAINLUKIJA::LueAvain(char avain[99]) {
     avain[0] = '\0';
     OhitaMerkkiin('#', 1000);
     if (Virhe) return false;
-    LueErottimeen(avain, 99, ';');
+    // An overlong keyword (a remark with a '#' in it, say) names no entry; the
+    // search for the next '#' goes on from where it was cut.
+    if (!LueErottimeen(avain, 99, ';') && !Virhe) avain[0] = '\0';
     bool luettu = !Virhe || Loppu;
     Loppu = false;
     return luettu;
@@ -87,13 +92,23 @@ bool AVAINLUKIJA::LueAvain(char avain[99]) {
 
 bool AVAINLUKIJA::LueArvo(char arvo[99]) {
     arvo[0] = '\0';
-    OhitaMerkkiin('>', 99);
-    if (Virhe) return false;
-    LueErottimeen(arvo, 99, '\n');
-    bool luettu = !Virhe || Loppu;
-    Loppu = false;
-    if (luettu) PyyhiLoppu(arvo, ';');
-    return luettu;
+    if (!OhitaMerkkiin('>', 99)) return false;
+    // The whole line is read, so that a long value or a long remark after the
+    // ';' never runs into the next line's keyword.
+    int n = 0;
+    bool katkaistu = false; // past the value's ';': the rest of the line is a remark
+    for (;;) {
+        int c = LueTekstiMerkki(f);
+        if (c == EOF) {
+            Virhe = true;
+            break;
+        }
+        if (c == '\n') break;
+        if (c == ';') katkaistu = true;
+        if (!katkaistu && n < 98) arvo[n++] = (char)c;
+    }
+    arvo[n] = '\0';
+    return !Virhe || n > 0;
 }
 
 // ---- Safe saving ------------------------------------------------------------

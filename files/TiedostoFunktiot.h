@@ -99,21 +99,28 @@ bool Lue3DS(FILE* f, MALLI3D& m);
 // ---- Keyword files (object and plane files) -------------------------------
 
 // Steps through "#KEY;" entries and their "> value" lines the way the object and
-// plane files are written. Any read that runs out of file or past its length
-// limit leaves the reader failed, and a failed reader reads nothing more.
+// plane files are written. Running out of file leaves the reader failed, and a
+// failed reader reads nothing more; a key or a line too long for its field is
+// cut or skipped, never a reason to lose the entries after it.
 struct AVAINLUKIJA {
     FILE* f = nullptr;
-    bool Virhe = false; // failed: reads nothing more
+    bool Virhe = false; // failed (the file has ended): reads nothing more
     bool Loppu = false; // the last read ended at the end of the file (what it read counts)
 
-    // Skips up to and including the next '#', at most `enintaan` characters.
-    void OhitaMerkkiin(char merkki, int enintaan);
+    // Skips up to and including the next `merkki`, at most `enintaan` characters.
+    // True when it was found; at the end of the file the reader fails.
+    bool OhitaMerkkiin(char merkki, int enintaan);
     // Reads up to `erotin` (consumed, not stored) into `ulos` of `koko` bytes.
-    // Fails at the end of the file or when koko - 1 characters come without it.
-    void LueErottimeen(char* ulos, int koko, char erotin);
-    // Next keyword: skip to '#', read to ';'. False when the reader has failed.
+    // Fails at the end of the file; false, with the koko - 1 characters read
+    // kept and the rest left unread, when they come without it.
+    bool LueErottimeen(char* ulos, int koko, char erotin);
+    // Next keyword: skip to '#', read to ';'. A keyword longer than 98 characters
+    // is no keyword: it comes back empty, and the next search for '#' starts
+    // right after the 98 characters. False when the reader has failed.
     bool LueAvain(char avain[99]);
-    // Value of a keyword: skip to '>' (at most 99), read the rest of the line,
-    // cut at the first ';'. False when the reader has failed.
+    // Value of a keyword: skip to '>' (at most 99 characters), read the rest of
+    // the line, cut at its first ';' and at 98 characters; the whole line is
+    // consumed however long it is. False, with an empty value, when there is no
+    // '>' within reach (the reader goes on from there) or the reader has failed.
     bool LueArvo(char arvo[99]);
 };

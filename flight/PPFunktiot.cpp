@@ -145,8 +145,8 @@ void PAPERPLANE::Alusta(const char* polku) {
         AVAINLUKIJA lukija;
         lukija.f = f;
         char avain[99], arvo[99];
-        // A file that never says END_OF_FILE, or whose line is too long, ends
-        // there with what was read so far.
+        // A file that never says END_OF_FILE ends at its end with what was read
+        // so far; a key with no '>' within reach keeps the field as it was.
         while (lukija.LueAvain(avain)) {
             if (strcmp(avain, "END_OF_FILE") == 0) break;
             char* teksti = nullptr;
@@ -159,7 +159,7 @@ void PAPERPLANE::Alusta(const char* polku) {
             if (strcmp(avain, "SIIPIALA") == 0) luku = &wingArea;
             if (strcmp(avain, "AERODYNAAMISUUS") == 0) luku = &aerodynamics;
             if (!teksti && !luku) continue;
-            if (!lukija.LueArvo(arvo)) break;
+            if (!lukija.LueArvo(arvo)) continue;
             if (teksti) KopioiNimi(teksti, arvo);
             if (luku) *luku = TekstiLuvuksi(arvo);
         }

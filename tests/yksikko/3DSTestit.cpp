@@ -32,6 +32,10 @@ std::vector<int> Jarjestys(const MALLI3D& m) {
     return j;
 }
 
+void Aseta32(Tavut& t, size_t kohta, Uint32 v) {
+    for (int i = 0; i < 4; i++) t[kohta + i] = (Uint8)(v >> (8 * i));
+}
+
 void OdotaNelio(const MALLI3D& m) {
     ASSERT_EQ(m.VerteksienMaara, 6);
     EXPECT_EQ(Jarjestys(m), (std::vector<int>{0, 1, 2, 0, 2, 3}));
@@ -123,6 +127,33 @@ TEST(Malli3DS, ChunkLengthsThatCannotBeTrueStopTheReading) {
         ASSERT_TRUE(Lue(Liita({vaara, t}), ennen));
         EXPECT_EQ(ennen.VerteksienMaara, 0) << pituus;
         ennen.Vapauta();
+    }
+}
+
+// Exporters write lengths that are too small: the containers are walked into
+// and the lists read by their counts whatever their lengths say, as long as the
+// entries are in the file.
+TEST(Malli3DS, ContainersAndListsAreReadWhateverTheirLengthsSay) {
+    for (Uint32 pituus : {0u, 1u, 5u, 6u}) {
+        Tavut t = Malli(Nelio());
+        // The main chunk, the editor chunk and the triangle mesh.
+        size_t verkko = 12 + 6 + 6; // two headers, the object header and its name
+        for (size_t kohta : {(size_t)0, (size_t)6, verkko}) {
+            ASSERT_EQ(t[kohta + 1], kohta == verkko ? 0x41 : (kohta ? 0x3D : 0x4D));
+            Aseta32(t, kohta + 2, pituus);
+        }
+        MALLI3D m;
+        ASSERT_TRUE(Lue(t, m));
+        OdotaNelio(m);
+        m.Vapauta();
+
+        // Each list with a length that does not cover its entries.
+        Tavut v = Verteksilista(NELIO_XYZ), p = Pintalista(NELIO_PINNAT), k = Karttalista(NELIO_UV);
+        for (Tavut* l : {&v, &p, &k}) Aseta32(*l, 2, pituus);
+        MALLI3D listat;
+        ASSERT_TRUE(Lue(Malli(Objektilohko("X", Verkko(Liita({v, p, k})))), listat));
+        OdotaNelio(listat);
+        listat.Vapauta();
     }
 }
 

@@ -105,6 +105,13 @@ TEST(Objektitiedosto, BrokenFilesEndAtTheirEnd) {
     EXPECT_LE(strlen(b.MalliNimi), (size_t)NIMEN_PITUUS);
     EXPECT_EQ(b.Skaalaus, 1.0);
 
+    // A long remark after a value leaves the next line's keyword readable.
+    KirjoitaTiedosto("r.txt", "#3D_MALLI; >M; " + pitka + "\n#TEKSTUURI; >T;\n#END_OF_FILE;\n");
+    OBJEKTI r;
+    r.Alusta("r.txt");
+    EXPECT_STREQ(r.MalliNimi, "M");
+    EXPECT_STREQ(r.TekstuuriNimi, "T");
+
     KirjoitaTiedosto("c.txt", "#3D_MALLI; >" + pitka + "\n");
     OBJEKTI c;
     c.Alusta("c.txt");

@@ -191,23 +191,39 @@ TEST(PPTiedosto, FileWithoutEndStopsAtTheEndOfFile) {
     OdotaNollat(Lue(""));
 }
 
-TEST(PPTiedosto, OverlongLinesStopTheReadingWithoutOverflow) {
+// Values are read up to their 98 characters, and no long line costs the entries
+// after it: the rest of a line is a remark, an overlong key names no entry.
+TEST(PPTiedosto, LongLinesNeverCostTheNextKey) {
     TYOKANSIO kansio;
-    std::string pitka(300, 'x');
-    PAPERPLANE p = Lue("#MASSA;>1.5;\n#PP;>" + pitka + ";\n#SIIPIALA;>2;\n#END_OF_FILE;\n");
-    EXPECT_EQ(p.mass, 1.5);
-    EXPECT_STREQ(p.name, "");
-    EXPECT_EQ(p.wingArea, 0.0); // nothing after the broken line is read
-    OdotaLahtotila(p);
-
-    PAPERPLANE q = Lue("#" + pitka + ";>1;\n#MASSA;>1.5;\n#END_OF_FILE;\n");
-    EXPECT_EQ(q.mass, 0.0);
-    OdotaLahtotila(q);
-
-    // 98 characters fit exactly.
+    const std::string loput = "\n#MASSA;>1.5;\n#END_OF_FILE;\n";
     std::string mahtuu(98, 'n');
-    PAPERPLANE r = Lue("#PP;>" + mahtuu + "\n#END_OF_FILE;\n");
-    EXPECT_EQ(std::string(r.name), mahtuu);
+    PAPERPLANE a = Lue("#PP;>" + mahtuu + ";" + loput);
+    EXPECT_EQ(std::string(a.name), mahtuu);
+    EXPECT_EQ(a.mass, 1.5);
+
+    PAPERPLANE b = Lue("#PP;>Haukka; " + std::string(200, 'r') + loput);
+    EXPECT_STREQ(b.name, "Haukka");
+    EXPECT_EQ(b.mass, 1.5);
+
+    // Longer than the field: cut at 98 characters (spaces count).
+    PAPERPLANE c = Lue("#PP;> " + std::string(300, 'x') + ";" + loput);
+    EXPECT_EQ(std::string(c.name), " " + std::string(97, 'x'));
+    EXPECT_EQ(c.mass, 1.5);
+
+    PAPERPLANE d = Lue("#" + std::string(300, 'k') + ";>1;" + loput);
+    EXPECT_EQ(d.mass, 1.5);
+    // A 98-character key is still a key; the 99th character starts the search
+    // for the next '#', so a remark's '#' there is an entry.
+    PAPERPLANE e = Lue("#" + std::string(98, 'k') + ";>1;" + loput);
+    EXPECT_EQ(e.mass, 1.5);
+    PAPERPLANE f = Lue("#" + std::string(98, 'k') + "#MASSA;>2.5;\n#END_OF_FILE;\n");
+    EXPECT_EQ(f.mass, 2.5);
+
+    // No '>' within 99 characters of its key: that key keeps its field.
+    PAPERPLANE g = Lue("#PP;" + std::string(150, ' ') + ">Haukka;" + loput);
+    EXPECT_STREQ(g.name, "");
+    EXPECT_EQ(g.mass, 1.5);
+    OdotaLahtotila(g);
 }
 
 TEST(PPTiedosto, TurnControlFromTheFileDecaysInFlight) {
