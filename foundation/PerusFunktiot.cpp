@@ -13,9 +13,9 @@ void AlustaOGLjaSDL(Uint16 leveys, Uint16 korkeus, int liput, const char* otsikk
     glewInit();
 }
 
-void AlustaSDL(Uint16 leveys, Uint16 korkeus, int liput, const char* otsikko) {
-    SDL_Init(SDL_INIT_VIDEO);
-    SDL_SetVideoMode(leveys, korkeus, 0, (Uint32)liput);
+namespace {
+
+void AlustaIkkunanPalvelut(const char* otsikko) {
     SDL_WM_SetCaption(otsikko, "");
     // The game draws its own pointer; with the system cursor hidden and the input
     // grabbed, SDL keeps reporting relative motion at the window's edges, which
@@ -25,6 +25,34 @@ void AlustaSDL(Uint16 leveys, Uint16 korkeus, int liput, const char* otsikko) {
     SDL_Init(SDL_INIT_AUDIO);
     Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 4096);
     Mix_AllocateChannels(100);
+}
+
+} // namespace
+
+void AlustaSDL(Uint16 leveys, Uint16 korkeus, int liput, const char* otsikko) {
+    SDL_Init(SDL_INIT_VIDEO);
+    SDL_SetVideoMode(leveys, korkeus, 0, (Uint32)liput);
+    AlustaIkkunanPalvelut(otsikko);
+}
+
+bool AvaaIkkuna(Uint16 leveys, Uint16 korkeus, int liput) {
+    SDL_Surface* ikkuna = SDL_SetVideoMode(leveys, korkeus, 0, (Uint32)liput);
+    if (!ikkuna) return false;
+    // A driver without OpenGL may still hand out a surface; only a current GL
+    // context that answers counts.
+    if (!(ikkuna->flags & SDL_OPENGL) || !glGetString(GL_VERSION)) {
+        char ajuri[32] = "?";
+        SDL_VideoDriverName(ajuri, sizeof ajuri);
+        SDL_SetError("the video driver '%s' gives no OpenGL window", ajuri);
+        return false;
+    }
+    return true;
+}
+
+void ViimeisteleAlustus(Uint16 leveys, Uint16 korkeus, const char* otsikko) {
+    AlustaIkkunanPalvelut(otsikko);
+    AlustaOpenGL(leveys, korkeus);
+    glewInit();
 }
 
 void AlustaOpenGL(Uint16 leveys, Uint16 korkeus) {

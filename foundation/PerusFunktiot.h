@@ -11,6 +11,14 @@ void AlustaOGLjaSDL(Uint16 leveys, Uint16 korkeus, int liput, const char* otsikk
 // SDL video, window (desktop depth), caption, hidden cursor, grabbed input,
 // SDL audio, mixer at 22050 Hz stereo with 4096-sample chunks, 100 channels.
 void AlustaSDL(Uint16 leveys, Uint16 korkeus, int liput, const char* otsikko);
+// The same two steps for a caller that checks them: AvaaIkkuna opens the window
+// (SDL video must be up) and tells whether it is a real OpenGL window; false,
+// with SDL_GetError() saying why, when the mode cannot be opened or the video
+// driver gives no OpenGL (a text console, say). ViimeisteleAlustus then does the
+// rest of AlustaOGLjaSDL: caption, cursor, grab, audio (a missing sound device
+// leaves the game silent), the GL state and the extension loader.
+bool AvaaIkkuna(Uint16 leveys, Uint16 korkeus, int liput);
+void ViimeisteleAlustus(Uint16 leveys, Uint16 korkeus, const char* otsikko);
 // The fixed GL state every frame starts from.
 void AlustaOpenGL(Uint16 leveys, Uint16 korkeus);
 

@@ -31,7 +31,7 @@ case $tyokalu in
     exit 2
     ;;
 esac
-cmake --build $koonti -j2 --target tavio tavio_tiedostot tavio_e2e tavio_kehyslaskuri
+cmake --build $koonti -j2 --target tavio tavio_tiedostot tavio_e2e tavio_testikoukut
 mkdir -p $koonti/artefaktit
 raportti=$PWD/$koonti/artefaktit/liotus.txt
 cd $koonti

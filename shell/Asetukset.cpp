@@ -1,6 +1,9 @@
 #include "shell/Asetukset.h"
 
 #include "files/TiedostoFunktiot.h"
+#include "foundation/PerusFunktiot.h"
+
+#include <cstdio>
 
 const RESOLUUTIO RESOLUUTIOT[6] = {
     {"640 x 480", 640, 480},   {"800 x 600", 800, 600},     {"1024 x 768", 1024, 768},
@@ -37,6 +40,51 @@ void ASETUKSET::Tavuista(const Uint8* tavut, size_t n) {
     }
     if (n >= 5) kokoNaytto = tavut[4] ? 1 : 0;
     if (n >= 9) varattu = tavut[8];
+}
+
+namespace {
+
+int Liput(const ASETUKSET& a) {
+    int liput = SDL_HWSURFACE | SDL_OPENGL;
+    if (a.kokoNaytto) liput |= (int)SDL_FULLSCREEN;
+    return liput;
+}
+
+} // namespace
+
+bool AvaaPelinIkkuna(ASETUKSET& a, int& leveys, int& korkeus) {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        fprintf(stderr, "tavio: cannot start the video: %s\n", SDL_GetError());
+        return false;
+    }
+    const RESOLUUTIO* tila = &RESOLUUTIOT[a.resoluutio];
+    bool auki = AvaaIkkuna((Uint16)tila->leveys, (Uint16)tila->korkeus, Liput(a));
+    const ASETUKSET oletus;
+    if (!auki && (a.resoluutio != oletus.resoluutio || a.kokoNaytto != oletus.kokoNaytto)) {
+        // Said only once the fallback has opened: with no OpenGL at all, the one
+        // line is the failure below.
+        char syy[256];
+        snprintf(syy, sizeof syy, "%s", SDL_GetError());
+        const RESOLUUTIO& oletustila = RESOLUUTIOT[oletus.resoluutio];
+        auki = AvaaIkkuna((Uint16)oletustila.leveys, (Uint16)oletustila.korkeus, Liput(oletus));
+        if (auki) {
+            fprintf(stderr,
+                    "tavio: the video mode %s%s cannot be opened (%s); using %s in a window\n",
+                    tila->nimi, a.kokoNaytto ? " full screen" : "", syy, oletustila.nimi);
+            a.resoluutio = oletus.resoluutio;
+            a.kokoNaytto = oletus.kokoNaytto;
+            tila = &oletustila;
+        }
+    }
+    if (!auki) {
+        fprintf(stderr, "tavio: cannot open an OpenGL window of %s: %s\n", tila->nimi,
+                SDL_GetError());
+        SDL_Quit();
+        return false;
+    }
+    leveys = tila->leveys;
+    korkeus = tila->korkeus;
+    return true;
 }
 
 bool LataaAsetukset(const char* polku, ASETUKSET& a) {

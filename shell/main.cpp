@@ -8,16 +8,17 @@
 #include <ctime>
 
 int SDL_main(int, char**) {
-    // ---- Start-up; no step checks a result, none ends the program ----
+    // ---- Start-up; no step ends the program but a window that cannot open ----
     srand((unsigned)time(nullptr));
     ASETUKSET asetukset;
     LataaAsetukset(ASETUSTIEDOSTO, asetukset);
-    const RESOLUUTIO& tila = RESOLUUTIOT[asetukset.resoluutio];
-    Uint16 leveys = (Uint16)tila.leveys, korkeus = (Uint16)tila.korkeus;
-    int liput = SDL_HWSURFACE | SDL_OPENGL;
-    if (asetukset.kokoNaytto) liput |= (int)SDL_FULLSCREEN;
     asetukset.turbo = false;
-    AlustaOGLjaSDL(leveys, korkeus, liput, "The Tavio");
+    int w = 0, h = 0;
+    // Nothing has been loaded or written yet: a game that cannot show itself
+    // leaves every file as it was.
+    if (!AvaaPelinIkkuna(asetukset, w, h)) return 1;
+    Uint16 leveys = (Uint16)w, korkeus = (Uint16)h;
+    ViimeisteleAlustus(leveys, korkeus, "The Tavio");
 
     NAPPAIMET nappaimet;
     HIIRI hiiri;

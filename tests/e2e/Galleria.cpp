@@ -16,7 +16,7 @@ namespace {
 void Ohjaa(PELIAJO& p, int dx, int dy, int kertaa) {
     for (int i = 0; i < kertaa; i++) {
         p.Liiku(dx, dy);
-        PELIAJO::Odota(60);
+        p.Kehyksia(4);
     }
 }
 
@@ -34,68 +34,69 @@ TEST(Galleria, EveryScreenOfTheGame) {
                      std::vector<Uint8>{2, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0});
     ASSERT_TRUE(p.Kaynnista());
     ASSERT_TRUE(p.OdotaIkkuna());
-    PELIAJO::Odota(1500); // the menu plane turns into view
+    p.Kehyksia(90); // the menu plane turns into view
     EXPECT_TRUE(p.Tallenna("paavalikko"));
 
     // Survivor: the blowers need a few seconds to fill the yard.
     p.KlikkaaKohtaa(Valikko(p, TAKE_WING));
-    PELIAJO::Odota(4000);
+    p.Kehyksia(240);
     Ohjaa(p, 0, 8, 10); // nose up a little: a longer glide
-    PELIAJO::Odota(2500);
+    p.Kehyksia(150);
     EXPECT_TRUE(p.Tallenna("survivor"));
     p.Paina("Escape");
-    PELIAJO::Odota(600);
+    p.Kehyksia(36);
     for (char c : std::string("Ilma")) Kirjoita(p, c);
-    PELIAJO::Odota(300);
+    p.Kehyksia(18);
     EXPECT_TRUE(p.Tallenna("peli-ohi"));
     p.KlikkaaKohtaa(Yhteenvetoon(p));
-    PELIAJO::Odota(400);
+    p.Kehyksia(24);
     EXPECT_TRUE(p.Tallenna("yhteenveto"));
     p.KlikkaaKohtaa(TakaisinVasemmalla(p));
-    PELIAJO::Odota(400);
+    p.Kehyksia(24);
 
     // The options, then a race on track A.
     p.KlikkaaKohtaa(Valikko(p, OPTIONS));
-    PELIAJO::Odota(300);
+    p.Kehyksia(18);
     p.KlikkaaKohtaa(Asetuskohta(p, 0, 1));
-    PELIAJO::Odota(400);
+    p.Kehyksia(24);
     EXPECT_TRUE(p.Tallenna("asetukset"));
     p.KlikkaaKohtaa(Asetuskohta(p, 1, 2));
-    PELIAJO::Odota(300);
+    p.Kehyksia(18);
     p.KlikkaaKohtaa(Valikko(p, TAKE_WING));
-    PELIAJO::Odota(2500);
+    p.Kehyksia(150);
     p.Paina("Escape");
-    PELIAJO::Odota(600);
+    p.Kehyksia(36);
     for (char c : std::string("Tuuli")) Kirjoita(p, c);
     p.Paina("space");
-    PELIAJO::Odota(400);
+    p.Kehyksia(24);
     p.KlikkaaKohtaa(TakaisinVasemmalla(p));
-    PELIAJO::Odota(400);
+    p.Kehyksia(24);
 
     p.KlikkaaKohtaa(Valikko(p, HALL_OF_FAME));
-    PELIAJO::Odota(500);
+    p.Kehyksia(30);
     EXPECT_TRUE(p.Tallenna("huippulista"));
     p.KlikkaaKohtaa(TakaisinVasemmalla(p));
-    PELIAJO::Odota(400);
+    p.Kehyksia(24);
 
     p.KlikkaaKohtaa(Valikko(p, VIDEO_SETUP));
-    PELIAJO::Odota(400);
+    p.Kehyksia(24);
     EXPECT_TRUE(p.Tallenna("video"));
     p.KlikkaaKohtaa(p.Paikka({{RESOLUUTIOT[2].nimi, 0},
                               {" Windowed", 0},
                               {" Turbo mode off", 1},
                               {"Back to main menu", 3}},
                              3, 640, 512, KESKI, 0.75));
-    PELIAJO::Odota(400);
+    p.Kehyksia(24);
 
     p.KlikkaaKohtaa(Valikko(p, LUE_TAMA));
-    PELIAJO::Odota(500);
+    p.Kehyksia(30);
     EXPECT_TRUE(p.Tallenna("lue-tama"));
     p.KlikkaaKohtaa(TakaisinVasemmalla(p));
-    PELIAJO::Odota(400);
+    p.Kehyksia(24);
 
     p.KlikkaaKohtaa(Valikko(p, QUIT));
-    PELIAJO::Odota(1500);
+    p.OdotaLentoa(false);
+    PELIAJO::Odota(1000); // the credits are the last frame: no frames to count
     EXPECT_TRUE(p.Tallenna("lopputekstit"));
     EXPECT_EQ(p.OdotaLoppu(60), 0) << p.Virheet();
 }

@@ -61,16 +61,7 @@ struct LIOTUS {
         Nayte();
     }
 
-    // The flight (or its pause) fills the window with the scene; every other
-    // screen is text and the odd model on black.
-    bool Lentaa() {
-        std::vector<unsigned char> kuva = p.Kuva();
-        if (kuva.empty()) return false;
-        size_t tummia = 0, n = kuva.size() / 3;
-        for (size_t i = 0; i < n; i++)
-            if (kuva[3 * i] + kuva[3 * i + 1] + kuva[3 * i + 2] < 3 * 24) tummia++;
-        return tummia < n / 2;
-    }
+    bool Lentaa() { return p.LentoNakyy(); }
 
     bool Paavalikossa() {
         std::vector<unsigned char> kuva = p.Kuva();

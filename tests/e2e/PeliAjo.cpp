@@ -78,11 +78,13 @@ bool PELIAJO::Kaynnista() {
             "suppressions=" + LahdeKansio() + "/tests/lsan.supp:print_suppressions=0:exitcode=0";
         setenv("LSAN_OPTIONS", lsan.c_str(), 1);
         std::string asan = "detect_leaks=1";
-        if (laskeKehykset) {
-            // The counter comes before the sanitizer's runtime in the load order.
+        if (laskeKehykset || kaatumiskohta > 0) {
+            // The hooks come before the sanitizer's runtime in the load order.
             asan += ":verify_asan_link_order=0";
-            setenv("LD_PRELOAD", KEHYSLASKURI, 1);
-            setenv("TAVIO_KEHYSLASKURI", laskuri.c_str(), 1);
+            setenv("LD_PRELOAD", TESTIKOUKUT, 1);
+            if (laskeKehykset) setenv("TAVIO_KEHYSLASKURI", laskuri.c_str(), 1);
+            if (kaatumiskohta > 0)
+                setenv("TAVIO_KAATUMISKOHTA", std::to_string(kaatumiskohta).c_str(), 1);
         }
         if (!asanLisat.empty()) asan += ":" + asanLisat;
         setenv("ASAN_OPTIONS", asan.c_str(), 1);
@@ -149,8 +151,12 @@ bool PELIAJO::OdotaIkkuna(double sekuntia) {
             if (XGetWindowAttributes(d, ikkuna, &a) && a.map_state == IsViewable) {
                 leveys = a.width;
                 korkeus = a.height;
-                Odota(1500); // a few frames, and SDL has grabbed the pointer
-                return true;
+                // A few frames: SDL has grabbed the pointer and the menu is drawn.
+                if (!laskeKehykset) {
+                    Odota(1500);
+                    return true;
+                }
+                return OdotaKehyksia(5, sekuntia);
             }
         }
         Odota(100);
@@ -182,24 +188,37 @@ void PELIAJO::Siirra(int dx, int dy) {
         int tilaX = dx > 0 ? leveys - 1 - x : x;
         int tilaY = dy > 0 ? korkeus - 1 - y : y;
         if ((dx != 0 && tilaX <= 0) || (dy != 0 && tilaY <= 0)) {
-            Odota(5); // at the edge: the game warps the pointer back in its next frame
+            // At the edge: the game warps the pointer back in its next frame.
+            if (laskeKehykset) {
+                if (!OdotaKehyksia(1, 60)) return;
+            } else {
+                Odota(5);
+            }
             odotuksia++;
             continue;
         }
         int askelX = dx > 0 ? std::min({dx, tilaX, 40}) : -std::min({-dx, tilaX, 40});
         int askelY = dy > 0 ? std::min({dy, tilaY, 40}) : -std::min({-dy, tilaY, 40});
         XTestFakeRelativeMotionEvent(d, askelX, askelY, CurrentTime);
-        XFlush(d);
+        XSync(d, False);
         dx -= askelX;
         dy -= askelY;
-        Odota(15);
+        Kehyksia(2);
     }
+}
+
+void PELIAJO::Kehyksia(uint64_t n) {
+    if (!laskeKehykset) {
+        Odota((int)(15 * n));
+        return;
+    }
+    if (!Loppunut()) OdotaKehyksia(n, 60);
 }
 
 void PELIAJO::Kotiin() {
     // Far past the top-left corner: the game's pointer stops at the corner.
     Siirra(-3 * leveys, -3 * korkeus);
-    Odota(50);
+    Kehyksia(2);
 }
 
 void PELIAJO::Osoita(double x, double y) {
@@ -208,12 +227,12 @@ void PELIAJO::Osoita(double x, double y) {
     int px = (int)(x * leveys / 1280.0 + 0.5);
     int py = (int)(korkeus - 1 - y * korkeus / 1024.0 + 0.5);
     Siirra(px, py);
-    Odota(100);
+    Kehyksia(2);
 }
 
 void PELIAJO::Liiku(int dx, int dy) {
     XTestFakeRelativeMotionEvent(d, dx, dy, CurrentTime);
-    XFlush(d);
+    XSync(d, False);
 }
 
 // The game ages a key's state once per event it handles (and the frame's last
@@ -228,12 +247,12 @@ void PELIAJO::Kehyksittain() {
 
 void PELIAJO::Klikkaa(int nappi) {
     XTestFakeButtonEvent(d, (unsigned)nappi, True, CurrentTime);
-    XFlush(d);
-    Odota(80);
+    XSync(d, False);
+    if (!laskeKehykset) Odota(80);
     Kehyksittain();
     XTestFakeButtonEvent(d, (unsigned)nappi, False, CurrentTime);
-    XFlush(d);
-    Odota(250);
+    XSync(d, False);
+    if (!laskeKehykset) Odota(250);
     Kehyksittain();
 }
 
@@ -245,15 +264,15 @@ void PELIAJO::KlikkaaKohtaa(const SUORAKULMIO& r, int nappi) {
 void PELIAJO::Nappain(const char* keysym, bool alas) {
     KeyCode koodi = XKeysymToKeycode(d, XStringToKeysym(keysym));
     XTestFakeKeyEvent(d, koodi, alas ? True : False, CurrentTime);
-    XFlush(d);
+    XSync(d, False);
 }
 
 void PELIAJO::Paina(const char* keysym, int pitoMs) {
     Nappain(keysym, true);
-    Odota(pitoMs);
+    if (!laskeKehykset) Odota(pitoMs);
     Kehyksittain();
     Nappain(keysym, false);
-    Odota(200);
+    if (!laskeKehykset) Odota(200);
     Kehyksittain();
 }
 
@@ -330,6 +349,25 @@ int PELIAJO::KirkkaatPikselit(const std::vector<unsigned char>& kuva, const SUOR
             if (i + 2 < kuva.size() && kuva[i] + kuva[i + 1] + kuva[i + 2] > 3 * 150) n++;
         }
     return n;
+}
+
+bool PELIAJO::LentoNakyy() {
+    std::vector<unsigned char> kuva = Kuva();
+    if (kuva.empty()) return false;
+    size_t tummia = 0, n = kuva.size() / 3;
+    for (size_t i = 0; i < n; i++)
+        if (kuva[3 * i] + kuva[3 * i + 1] + kuva[3 * i + 2] < 3 * 24) tummia++;
+    return tummia < n / 2;
+}
+
+bool PELIAJO::OdotaLentoa(bool nakyy, double sekuntia) {
+    auto loppu = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekuntia);
+    while (std::chrono::steady_clock::now() < loppu) {
+        if (LentoNakyy() == nakyy) return true;
+        if (Loppunut()) return false;
+        Odota(20);
+    }
+    return false;
 }
 
 void PELIAJO::Sulje() {

@@ -50,8 +50,12 @@ struct PELIAJO {
     // run in the game's process after it has entered its folder, before the game
     // starts (mounts, limits); false stops the start (exit code 126);
     std::function<bool()> ennenPelia;
-    // count the frames the game presents (the frame counter is preloaded into it).
-    bool laskeKehykset = false;
+    // count the frames the game presents (the frame counter is preloaded into
+    // it), so that every wait of the driver is a number of frames, not a time:
+    // a busy machine draws fewer frames a second, and the script still holds;
+    bool laskeKehykset = true;
+    // kill the game at this point of its saving (0: never; see apu/TestiKoukut.c).
+    int kaatumiskohta = 0;
 
     PELIAJO();
     ~PELIAJO();
@@ -81,6 +85,9 @@ struct PELIAJO {
     void Paina(const char* keysym, int pitoMs = 120);
     // With the frame counter: waits until three more frames have been presented.
     void Kehyksittain();
+    // Waits until the game has presented `n` more frames, so that it has handled
+    // all input sent before (with the frame counter; a time otherwise).
+    void Kehyksia(uint64_t n);
     static void Odota(int ms);
 
     // Where the game draws piece `kohta` of a text laid out as the screen does
@@ -93,6 +100,12 @@ struct PELIAJO {
     bool Tallenna(const std::string& nimi);
     // Pixels brighter than the dark background inside a screen rectangle.
     int KirkkaatPikselit(const std::vector<unsigned char>& kuva, const SUORAKULMIO& r);
+    // A flight (or its pause) fills the window with the scene; every other screen
+    // is text and the odd model on black.
+    bool LentoNakyy();
+    // Waits, looking at the window again and again, until a flight is shown (or
+    // no longer shown); false when the game ends first or at the time limit.
+    bool OdotaLentoa(bool nakyy, double sekuntia = 120);
 
     // Closing and the end.
     void Sulje();

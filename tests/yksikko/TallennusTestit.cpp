@@ -10,7 +10,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -203,79 +202,62 @@ TEST(Tallennus, AReadOnlyFolderLeavesTheOldFiles) {
     EXPECT_EQ(VanhatEnnallaan(), 0);
 }
 
-// The save helper saves all eight files round after round; it is killed at a
-// random moment, and then every file must be, byte for byte, the version last
-// reported saved or the one after it (the save under way). Nothing else.
-TEST(Tallennus, KilledAtRandomMomentsEveryFileIsTheOldOrTheNewVersion) {
-    TYOKANSIO kansio;
-    TeeKansiot(KANSIO);
+// The save helper saves all eight files twice over and is killed (a preloaded
+// hook, SIGKILL) at every point of every save in turn: in the middle of writing
+// the temporary file, before its fsync, before its rename and right after it.
+// Each kill starts from an empty folder, so the first round saves over no file
+// and the second over the first round's. After the kill every file must be,
+// byte for byte, exactly the version the point leaves: the new one for the saves
+// done and for the save renamed, the old one (or none) for the rest; and the
+// temporary file of the save under way is there until its rename.
+TEST(Tallennus, KilledAtEveryPointOfASaveEveryFileIsTheOldOrTheNewVersion) {
     const std::string ohjelma = KoontiKansio() + "/tests/tavio_tallentaja";
     ASSERT_EQ(access(ohjelma.c_str(), X_OK), 0) << ohjelma;
-    std::mt19937 arpa(20240611u);
-    // Versions last reported saved, carried from kill to kill. Each run numbers
-    // its versions on from a start of its own, so that they differ from every
-    // version an earlier run left.
-    std::vector<unsigned> viimeisin(TALLENNETTAVIA, 0);
-    const int TAPPOJA = 100;
-    int kesken = 0; // kills that left a temporary file, i.e. hit a save under way
-    for (int tappo = 0; tappo < TAPPOJA; tappo++) {
-        int putki[2];
-        ASSERT_EQ(pipe(putki), 0);
-        unsigned alku = (unsigned)tappo * 100000u;
+    const int KIERROKSIA = 2, KOHTIA = 4, KAIKKI = KIERROKSIA * TALLENNETTAVIA * KOHTIA;
+    // Point KAIKKI + 1 is never reached: the helper saves everything and ends.
+    for (int kohta = 1; kohta <= KAIKKI + 1; kohta++) {
+        TYOKANSIO kansio;
+        TeeKansiot(KANSIO);
         pid_t pid = fork();
         ASSERT_GE(pid, 0);
         if (pid == 0) {
-            dup2(putki[1], 1);
-            close(putki[0]);
-            close(putki[1]);
-            std::string alkuTeksti = std::to_string(alku);
-            execl(ohjelma.c_str(), ohjelma.c_str(), "0", alkuTeksti.c_str(), (char*)nullptr);
+            int tyhja = open("/dev/null", O_WRONLY);
+            dup2(tyhja, 1);
+            setenv("LD_PRELOAD", TESTIKOUKUT, 1);
+            setenv("ASAN_OPTIONS", "verify_asan_link_order=0:detect_leaks=0", 1);
+            setenv("TAVIO_KAATUMISKOHTA", std::to_string(kohta).c_str(), 1);
+            execl(ohjelma.c_str(), ohjelma.c_str(), "2", "0", (char*)nullptr);
             _exit(127);
         }
-        close(putki[1]);
-        usleep(std::uniform_int_distribution<unsigned>(0, 60000)(arpa));
-        kill(pid, SIGKILL);
         int tila = 0;
         waitpid(pid, &tila, 0);
-        ASSERT_TRUE(WIFSIGNALED(tila)) << "the helper ended by itself: " << tila;
-
-        std::string raportti;
-        char lohko[4096];
-        ssize_t n;
-        while ((n = read(putki[0], lohko, sizeof lohko)) > 0) raportti.append(lohko, (size_t)n);
-        close(putki[0]);
-        size_t kohta = 0;
-        while (kohta < raportti.size()) {
-            size_t loppu = raportti.find('\n', kohta);
-            if (loppu == std::string::npos) break; // a line cut by the kill
-            int i = -1;
-            unsigned k = 0;
-            ASSERT_EQ(sscanf(raportti.c_str() + kohta, "%d %u", &i, &k), 2) << raportti;
-            ASSERT_TRUE(i >= 0 && i < TALLENNETTAVIA);
-            viimeisin[i] = k;
-            kohta = loppu + 1;
+        if (kohta > KAIKKI) {
+            ASSERT_TRUE(WIFEXITED(tila) && WEXITSTATUS(tila) == 0) << tila;
+            for (int i = 0; i < TALLENNETTAVIA; i++)
+                EXPECT_EQ(LueTiedosto(TallennusTiedosto(i)), TallennusVersio(i, 2)) << i;
+            EXPECT_EQ(Tiedostot(KANSIO).size(), (size_t)TALLENNETTAVIA);
+            continue;
         }
+        ASSERT_TRUE(WIFSIGNALED(tila) && WTERMSIG(tila) == SIGKILL)
+            << "point " << kohta << ": the hook did not stop the save (" << tila << ")";
 
+        int tallennus = (kohta - 1) / KOHTIA, vaihe = (kohta - 1) % KOHTIA;
+        int kesken = tallennus % TALLENNETTAVIA;
+        unsigned kierros = (unsigned)(tallennus / TALLENNETTAVIA) + 1;
         for (int i = 0; i < TALLENNETTAVIA; i++) {
-            std::vector<Uint8> nyt = LueTiedosto(TallennusTiedosto(i));
-            // Before its first save a file does not exist yet.
-            bool vanha = viimeisin[i] == 0 ? nyt.empty() : nyt == TallennusVersio(i, viimeisin[i]);
-            // The save under way: the next version of this run.
-            unsigned seuraava = viimeisin[i] > alku ? viimeisin[i] + 1 : alku + 1;
-            bool uusi = nyt == TallennusVersio(i, seuraava);
-            ASSERT_TRUE(vanha || uusi)
-                << "kill " << tappo << ", file " << i << ": " << nyt.size()
-                << " bytes, neither version " << viimeisin[i] << " nor " << seuraava;
-            if (uusi) viimeisin[i] = seuraava;
+            // The version each file must be: this round's for the saves done and
+            // for the one just renamed, the round before's (or none) for the rest.
+            bool uusi = i < kesken || (i == kesken && vaihe == 3);
+            unsigned versio = uusi ? kierros : kierros - 1;
+            std::vector<Uint8> odotettu =
+                versio ? TallennusVersio(i, versio) : std::vector<Uint8>{};
+            EXPECT_EQ(LueTiedosto(TallennusTiedosto(i)), odotettu)
+                << "point " << kohta << " (save " << tallennus << ", step " << vaihe << "), file "
+                << i;
         }
-        bool tilapaisia = false;
+        size_t valiaikaisia = 0;
         for (const std::string& nimi : Tiedostot(KANSIO))
-            if (nimi.find(".tmp") != std::string::npos) {
-                tilapaisia = true;
-                unlink((std::string(KANSIO) + "/" + nimi).c_str());
-            }
-        kesken += tilapaisia;
+            valiaikaisia += nimi.find(".tmp") != std::string::npos;
+        EXPECT_EQ(valiaikaisia, vaihe < 3 ? 1u : 0u) << "point " << kohta;
     }
-    printf("%d of %d kills hit a save under way\n", kesken, TAPPOJA);
-    EXPECT_GT(kesken, 0);
 }

@@ -1,0 +1,96 @@
+/* Hooks the tests preload into a process of the game's (the game itself, or the
+ * save helper), in plain C and without the sanitizers, so that it loads into
+ * any build. The binary runs as it is; only the wrapped calls are watched.
+ *
+ * TAVIO_KEHYSLASKURI=<file>: counts the frames presented (SDL_GL_SwapBuffers)
+ * in that 8-byte file, which the end-to-end driver maps too, so that a script
+ * can wait in frames rather than in time.
+ *
+ * TAVIO_KAATUMISKOHTA=<n>: kills the process with SIGKILL at the n-th point of
+ * its saving, counted over every save of a temporary file "*.tmp", four points
+ * a save: in the middle of writing it (half its bytes written), before its
+ * fsync, before its rename over the old file, and right after the rename. A
+ * test can so stop a save exactly where it wants, whatever the machine's load. */
+#define _GNU_SOURCE
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+static volatile uint64_t* laskuri;
+static long kaatumiskohta;
+static long kohtia;
+
+__attribute__((constructor)) static void Alusta(void) {
+    const char* kohta = getenv("TAVIO_KAATUMISKOHTA");
+    if (kohta) kaatumiskohta = atol(kohta);
+    const char* polku = getenv("TAVIO_KEHYSLASKURI");
+    if (!polku) return;
+    int fd = open(polku, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return;
+    if (ftruncate(fd, sizeof(uint64_t)) == 0) {
+        void* p = mmap(NULL, sizeof(uint64_t), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+        if (p != MAP_FAILED) laskuri = (volatile uint64_t*)p;
+    }
+    close(fd);
+}
+
+void SDL_GL_SwapBuffers(void) {
+    static void (*oikea)(void);
+    if (!oikea) *(void**)&oikea = dlsym(RTLD_NEXT, "SDL_GL_SwapBuffers");
+    if (oikea) oikea();
+    if (laskuri) __atomic_add_fetch(laskuri, 1, __ATOMIC_RELAXED);
+}
+
+static int Valiaikainen(const char* polku) {
+    size_t n = strlen(polku);
+    return n > 4 && strcmp(polku + n - 4, ".tmp") == 0;
+}
+
+static int ValiaikainenKuvaaja(int fd) {
+    char linkki[64], polku[4096];
+    snprintf(linkki, sizeof linkki, "/proc/self/fd/%d", fd);
+    ssize_t n = readlink(linkki, polku, sizeof polku - 1);
+    if (n <= 0) return 0;
+    polku[n] = '\0';
+    return Valiaikainen(polku);
+}
+
+/* One more point of a save; the chosen one ends the process on the spot. */
+static void Kohta(void) {
+    if (++kohtia == kaatumiskohta) kill(getpid(), SIGKILL);
+}
+
+ssize_t write(int fd, const void* tavut, size_t maara) {
+    static ssize_t (*oikea)(int, const void*, size_t);
+    if (!oikea) *(void**)&oikea = dlsym(RTLD_NEXT, "write");
+    if (kaatumiskohta > 0 && ValiaikainenKuvaaja(fd)) {
+        if (kohtia + 1 == kaatumiskohta && maara > 1) {
+            if (oikea(fd, tavut, maara / 2) < 0) return -1;
+        }
+        Kohta();
+    }
+    return oikea(fd, tavut, maara);
+}
+
+int fsync(int fd) {
+    static int (*oikea)(int);
+    if (!oikea) *(void**)&oikea = dlsym(RTLD_NEXT, "fsync");
+    if (kaatumiskohta > 0 && ValiaikainenKuvaaja(fd)) Kohta();
+    return oikea(fd);
+}
+
+int rename(const char* vanha, const char* uusi) {
+    static int (*oikea)(const char*, const char*);
+    if (!oikea) *(void**)&oikea = dlsym(RTLD_NEXT, "rename");
+    int tarkkailtu = kaatumiskohta > 0 && Valiaikainen(vanha);
+    if (tarkkailtu) Kohta();
+    int tulos = oikea(vanha, uusi);
+    if (tarkkailtu) Kohta();
+    return tulos;
+}
