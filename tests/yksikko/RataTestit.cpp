@@ -1,8 +1,9 @@
 // The six race tracks are flown to their end by the scripts that made them: the
 // controls are played again through the flight model, as the flight screen plays
-// a player's, and every bubble of the track file is reached in order.
+// a player's, and every bubble of the track file is reached in order. The pilot
+// that knows only the bubbles' positions tells which bubbles it reached, and when.
 #include "apu/TestiApu.h"
-#include "tools/sisalto/Lentaja.h"
+#include "tools/sisalto/Radat.h"
 
 #include <gtest/gtest.h>
 
@@ -91,4 +92,35 @@ TEST(Radat, EnsimmainenKuplaOnEdessaJaSelvastiErillaan) {
             EXPECT_LE(rata[i].vauhti, 0.3);
         }
     }
+}
+
+TEST(Lentaja, KuplilleLentajaKertooMitkaKuplatSaavutettiin) {
+    // Straight ahead along +z, then 20 degrees aside.
+    double k = 3.14159265358979 / 9;
+    std::vector<RATAKUPLA> rata = {{-100, 100, 40, 0},
+                                   {-100 - 40 * std::sin(k), 100, 40 + 40 * std::cos(k), 0.1},
+                                   {-100 - 80 * std::sin(k), 100, 40 + 80 * std::cos(k), 0}};
+    KUPLALENTO lento = LennaKuplille(rata);
+    ASSERT_EQ(lento.Kuplat.size(), 3u);
+    EXPECT_EQ(lento.Saavutettu, 3);
+    EXPECT_NEAR(lento.Kuplat[0].Kaannos, 0.0, 1e-9);
+    EXPECT_NEAR(lento.Kuplat[1].Kaannos, 20.0, 1e-6);
+    EXPECT_NEAR(lento.Kuplat[2].Kaannos, 0.0, 1e-6);
+    // 40 units at about half a unit an update; the boost of bubble 1 shortens the last leg.
+    EXPECT_GT(lento.Kuplat[0].Ruutu, 50);
+    EXPECT_LT(lento.Kuplat[0].Ruutu, 90);
+    EXPECT_LT(lento.Kuplat[2].Ruutu - lento.Kuplat[1].Ruutu,
+              lento.Kuplat[1].Ruutu - lento.Kuplat[0].Ruutu);
+    EXPECT_EQ(lento.Ruutuja, lento.Kuplat[2].Ruutu);
+
+    // A bubble under the ground is never reached, nor any after it: the race goes
+    // in order. The pilot keeps off the ground and gives up after the waiting limit.
+    rata[1].y = -20;
+    lento = LennaKuplille(rata, OHJAAJA{}, 300);
+    EXPECT_EQ(lento.Saavutettu, 1);
+    EXPECT_TRUE(lento.Kuplat[0].Saavutettu);
+    EXPECT_FALSE(lento.Kuplat[1].Saavutettu);
+    EXPECT_FALSE(lento.Kuplat[2].Saavutettu);
+    EXPECT_EQ(lento.Kuplat[2].Ruutu, -1);
+    EXPECT_EQ(lento.Ruutuja, lento.Kuplat[0].Ruutu + 301);
 }

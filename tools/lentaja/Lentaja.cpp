@@ -1,0 +1,158 @@
+// The pilots' controls, the flight start and the steering toward a point.
+#include "tools/lentaja/Lentaja.h"
+
+#include <cmath>
+
+namespace {
+
+const double PII = 3.14159265358979;
+
+double Asteina(double rad) {
+    return rad * 180.0 / PII;
+}
+
+double Kulma180(double a) {
+    while (a > 180) a -= 360;
+    while (a < -180) a += 360;
+    return a;
+}
+
+double Etaisyys3(const SIJAINTI& a, double x, double y, double z) {
+    double dx = a.x - x, dy = a.y - y, dz = a.z - z;
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+} // namespace
+
+void AloitaLento(PAPERPLANE& p) {
+    p = PAPERPLANE{};
+    p.body.Kiertomatriisi.Yksikoksi();
+    p.body.Skaalaus = 0.3;
+    p.push = 0.5;
+    p.body.Sijainti.Aseta(-100, 100, 0);
+    p.velocity.NollaVektoriksi();
+    p.acceleration.NollaVektoriksi();
+}
+
+void Ohjaa(PAPERPLANE& p, const OHJAUS& o) {
+    if (o.vasen) p.massDistribution -= 20;
+    if (o.oikea) p.massDistribution += 20;
+    p.elevonA += 0.08 * o.dx;
+    p.elevonB -= 0.08 * o.dx;
+    p.elevonA -= 0.1 * o.dy;
+    p.elevonB -= 0.1 * o.dy;
+    p.wingArea = o.vali ? 1.0 : 0.0;
+}
+
+bool MuseonSisalla(const SIJAINTI& s) {
+    if (std::fabs(s.x) < 200 && s.z > 540 && s.z < 770 && s.y < 140)
+        return true; // walls, roof, portico
+    double dx = s.x, dz = s.z - 675, vaaka = std::sqrt(dx * dx + dz * dz);
+    if (vaaka < 52 && s.y < 160) return true; // drum
+    double dy = (s.y - 157) / 45;
+    if (vaaka * vaaka / (52.0 * 52.0) + dy * dy < 1) return true; // dome
+    return vaaka < 14 && s.y < 232;                               // lantern
+}
+
+OHJAUS OHJAAJA::Kohti(const PAPERPLANE& p, const SIJAINTI& T, int ruutu) {
+    OHJAUS o;
+    const SIJAINTI& s = p.body.Sijainti;
+    VEKTORI F = p.body.Kiertomatriisi.EteenV(), R = p.body.Kiertomatriisi.OikealleV();
+    double vauhti = p.velocity.AnnaPituus();
+    double dx = T.x - s.x, dz = T.z - s.z, dh = std::sqrt(dx * dx + dz * dz);
+    // Heading: clicks add a turn that dies away; click while the turn still
+    // owed is more than about half a click's worth.
+    double suunta = Asteina(std::atan2(F.x, F.z));
+    double tarve = -Kulma180(Asteina(std::atan2(dx, dz)) - suunta); // wanted decrease
+    double tulossa = 0.698 * (0.6 + 0.3 * vauhti) * p.massDistribution;
+    if (ruutu - ViimeKlikkaus >= 8) {
+        if (tarve - tulossa > 6) {
+            o.oikea = true;
+            ViimeKlikkaus = ruutu;
+        } else if (tarve - tulossa < -6) {
+            o.vasen = true;
+            ViimeKlikkaus = ruutu;
+        }
+    }
+    // Pitch toward the point's height, within the limits; dive when slow, climb
+    // when low.
+    double nyt = Asteina(std::asin(F.y < -1 ? -1 : (F.y > 1 ? 1 : F.y)));
+    double halu = Asteina(std::atan2(T.y - s.y, dh + 1));
+    if (halu > Nousu) halu = Nousu;
+    if (halu < -Lasku) halu = -Lasku;
+    // Over the museum only high enough: climb before reaching it.
+    for (double eteen : {30.0, 70.0, 110.0}) {
+        double ax = s.x + F.x * eteen, az = s.z + F.z * eteen;
+        if (std::fabs(ax) < 215 && az > 525 && az < 785) {
+            double tarvitaan = std::hypot(ax, az - 675) < 90 ? 235 : 155;
+            double kulma = Asteina(std::atan2(tarvitaan - s.y, eteen));
+            if (kulma > halu) halu = std::fmin(kulma, 30.0);
+        }
+    }
+    if (vauhti < 0.35) halu = std::fmin(halu, -8);
+    if (s.y < 20) halu = std::fmax(halu, 6);
+    double q = 0.06 * (halu - nyt);
+    if (q > 1.2) q = 1.2;
+    if (q < -1.2) q = -1.2;
+    double X = q / ((0.15 * vauhti + 0.6) * PII / 180);
+    double Xnyt = -p.elevonA - p.elevonB;
+    double liike = (X - Xnyt) / 0.2;
+    if (liike > 40) liike = 40;
+    if (liike < -40) liike = -40;
+    o.dy = (short)std::lround(liike);
+    // Wings: level them whenever they tilt.
+    double kallistus = Asteina(std::asin(R.y < -1 ? -1 : (R.y > 1 ? 1 : R.y)));
+    o.vali = std::fabs(kallistus) > 1.0;
+    return o;
+}
+
+double Kaannos(const SIJAINTI& a, const SIJAINTI& b, const SIJAINTI& c) {
+    double ux = b.x - a.x, uy = b.y - a.y, uz = b.z - a.z;
+    double vx = c.x - b.x, vy = c.y - b.y, vz = c.z - b.z;
+    double pu = std::sqrt(ux * ux + uy * uy + uz * uz), pv = std::sqrt(vx * vx + vy * vy + vz * vz);
+    if (pu == 0 || pv == 0) return 0;
+    double k = (ux * vx + uy * vy + uz * vz) / (pu * pv);
+    return Asteina(std::acos(k < -1 ? -1 : (k > 1 ? 1 : k)));
+}
+
+KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja, int odotus) {
+    KUPLALENTO lento;
+    lento.Kuplat.resize(rata.size());
+    PAPERPLANE p;
+    AloitaLento(p);
+    const SIJAINTI alku = p.body.Sijainti;
+    for (size_t i = 0; i < rata.size(); i++) {
+        SIJAINTI b{rata[i].x, rata[i].y, rata[i].z};
+        // Before bubble 0 the plane heads +z, as if from a point behind the start.
+        SIJAINTI a = i > 0 ? SIJAINTI{rata[i - 1].x, rata[i - 1].y, rata[i - 1].z} : alku;
+        SIJAINTI ennen = i > 1 ? SIJAINTI{rata[i - 2].x, rata[i - 2].y, rata[i - 2].z}
+                               : (i == 1 ? alku : SIJAINTI{alku.x, alku.y, alku.z - 1});
+        lento.Kuplat[i].Kaannos = Kaannos(ennen, a, b);
+    }
+    MAAILMA maailma;
+    maailma.Aseta(1.0, 1.0, 1.0);
+    BONUS bonus;
+    bonus.Alusta();
+    size_t seuraava = 0;
+    int edellinen = 0; // update of the last reach (or the start)
+    for (int ruutu = 0; seuraava < rata.size(); ruutu++) {
+        // The flight screen's order: reach test, controls, physics step.
+        const RATAKUPLA& k = rata[seuraava];
+        if (Etaisyys3(p.body.Sijainti, k.x, k.y, k.z) <= KUPLAN_ULOTTUVUUS) {
+            bonus.speedBoost = k.vauhti * 1.2;
+            lento.Kuplat[seuraava].Saavutettu = true;
+            lento.Kuplat[seuraava].Ruutu = ruutu;
+            lento.Saavutettu++;
+            lento.Ruutuja = ruutu;
+            edellinen = ruutu;
+            if (++seuraava == rata.size()) break;
+        }
+        if (ruutu - edellinen > odotus) break;
+        const RATAKUPLA& kohde = rata[seuraava];
+        Ohjaa(p, ohjaaja.Kohti(p, SIJAINTI{kohde.x, kohde.y, kohde.z}, ruutu));
+        p.PaivitaFysiikka(maailma, bonus);
+        lento.Ruutuja = ruutu + 1;
+        if (p.body.Sijainti.y <= 0) break;
+    }
+    return lento;
+}

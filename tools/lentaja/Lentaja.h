@@ -1,0 +1,67 @@
+// Scripted pilots fly the game's own flight model with nothing but the controls a
+// player has (mouse motion, clicks, Space). The content generator flies its race
+// courses with them, the tools and the tests fly the finished tracks again.
+#pragma once
+
+#include "flight/PPFunktiot.h"
+
+#include <vector>
+
+// One update of a player's controls, as the flight screen reads them.
+struct OHJAUS {
+    short dx = 0, dy = 0; // mouse motion this update (screen units, y down)
+    bool vasen = false;   // left button released this update
+    bool oikea = false;   // right button released this update
+    bool vali = false;    // Space (or the middle button) held
+};
+
+// One entry of a track file.
+struct RATAKUPLA {
+    double x, y, z; // world units
+    double vauhti;  // speed boost written in the track file (the game gives 1.2 x this)
+};
+
+// A race bubble (scale 4) is reached within 2.25 x 4 world units.
+const double KUPLAN_ULOTTUVUUS = 9.0;
+
+// The start of every flight: (-100, 100, 0), push 0.5, at rest, nose +z, controls at 0.
+void AloitaLento(PAPERPLANE& p);
+// The flight screen's controls: a left click turns by -20, a right click by +20,
+// sideways motion rolls, vertical motion pitches, Space levels the wings.
+void Ohjaa(PAPERPLANE& p, const OHJAUS& o);
+
+// The museum's walls, roof and dome (world units, with a few units to spare).
+bool MuseonSisalla(const SIJAINTI& s);
+
+// Steers toward a point the way a player can: turns with clicks, pitches toward
+// the point's height with vertical mouse motion (within the climb and dive
+// limits; over the museum only as high as it needs), and holds Space while the
+// wings are not level.
+struct OHJAAJA {
+    double Nousu = 20, Lasku = 30; // steepest climb and dive taken, degrees
+    int ViimeKlikkaus = -100;      // update of the last click
+
+    OHJAUS Kohti(const PAPERPLANE& p, const SIJAINTI& kohde, int ruutu);
+};
+
+// The 3D angle between the directions a -> b and b -> c, degrees.
+double Kaannos(const SIJAINTI& a, const SIJAINTI& b, const SIJAINTI& c);
+
+struct KUPLAN_SAAVUTUS {
+    bool Saavutettu = false;
+    int Ruutu = -1;     // the update whose reach test found it (the flight's first update is 0)
+    double Kaannos = 0; // degrees from the segment before (bubble 0: off the start heading +z)
+};
+
+struct KUPLALENTO {
+    std::vector<KUPLAN_SAAVUTUS> Kuplat; // one per bubble of the track
+    int Saavutettu = 0;                  // bubbles reached, in order
+    int Ruutuja = 0; // updates flown: to the last bubble's reach, or until the flight stopped
+};
+
+// Flies a track from the flight start as a player would who sees only the next
+// bubble: aims at it until the game finds it reached (the track's boost is given
+// then, as in the game), then at the one after. The flight stops at the ground,
+// or when a bubble is still not reached `odotus` updates after the one before.
+KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja = OHJAAJA{},
+                         int odotus = 1800);
