@@ -15,8 +15,7 @@ const char PELITYYPIT[PELITYYPPEJA][64] = {
     "Bubble race - Anach",
     "Bubble race - Brandir",
     "Bubble race - Ceorl",
-    "Bubble race - Dr\xFA"
-    "ath",
+    "Bubble race - Dr\372ath", // \372 = 0xFA (u acute); octal, as "\xFAath" would read on
     "Bubble race - Elenw\xEB",
     "Bubble race - Finduilas",
 };
