@@ -28,6 +28,7 @@ PELIAJO::PELIAJO() {
     char malli[] = "/tmp/tavio-e2e-XXXXXX";
     kansio = mkdtemp(malli);
     d = XOpenDisplay(nullptr);
+    XSetErrorHandler(OhitaXVirhe);
 }
 
 PELIAJO::~PELIAJO() {

@@ -6,6 +6,13 @@
 #include <X11/Xlib.h>
 #include <cstring>
 
+// Another client's window may vanish while it is looked at (a game that has just
+// ended): Xlib's default handler would end this process for that. A searcher
+// sets this one, and a window gone is simply not found.
+inline int OhitaXVirhe(Display*, XErrorEvent*) {
+    return 0;
+}
+
 inline Window EtsiIkkuna(Display* d, Window w, const char* nimi) {
     char* oma = nullptr;
     if (XFetchName(d, w, &oma) && oma) {

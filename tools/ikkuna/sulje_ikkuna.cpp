@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "no display\n");
         return 1;
     }
+    XSetErrorHandler(OhitaXVirhe);
     Window w = EtsiIkkuna(d, DefaultRootWindow(d), argv[1]);
     if (!w) {
         fprintf(stderr, "no window named %s\n", argv[1]);
