@@ -6,7 +6,22 @@
 #include <X11/Xlib.h>
 #include <cstring>
 
-inline Window EtsiIkkuna(Display* d, Window w, const char* nimi) {
+namespace xikkuna {
+
+inline XErrorHandler& EdellinenKasittelija() {
+    static XErrorHandler kasittelija = nullptr;
+    return kasittelija;
+}
+
+// A window may go away while the tree is walked (a game that was just killed,
+// a closing one): its BadWindow only means it is not the one looked for. Any
+// other error goes to the handler that was there before.
+inline int OhitaKadonnut(Display* d, XErrorEvent* e) {
+    if (e->error_code == BadWindow) return 0;
+    return EdellinenKasittelija() ? EdellinenKasittelija()(d, e) : 0;
+}
+
+inline Window Etsi(Display* d, Window w, const char* nimi) {
     char* oma = nullptr;
     if (XFetchName(d, w, &oma) && oma) {
         bool sama = strcmp(oma, nimi) == 0;
@@ -17,8 +32,19 @@ inline Window EtsiIkkuna(Display* d, Window w, const char* nimi) {
     unsigned int n = 0;
     if (!XQueryTree(d, w, &juuri, &vanhempi, &lapset, &n)) return 0;
     Window loytynyt = 0;
-    for (unsigned int i = 0; i < n && !loytynyt; i++) loytynyt = EtsiIkkuna(d, lapset[i], nimi);
+    for (unsigned int i = 0; i < n && !loytynyt; i++) loytynyt = Etsi(d, lapset[i], nimi);
     if (lapset) XFree(lapset);
+    return loytynyt;
+}
+
+} // namespace xikkuna
+
+inline Window EtsiIkkuna(Display* d, Window w, const char* nimi) {
+    XSync(d, False);
+    xikkuna::EdellinenKasittelija() = XSetErrorHandler(xikkuna::OhitaKadonnut);
+    Window loytynyt = xikkuna::Etsi(d, w, nimi);
+    XSync(d, False);
+    XSetErrorHandler(xikkuna::EdellinenKasittelija());
     return loytynyt;
 }
 
