@@ -10,17 +10,88 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// Decided once at start-up; empty: the working directory, as the paths are written.
+char DATAKANSIO[JARJESTELMAN_POLUN_PITUUS + 1] = "";
+char TALLENNEKANSIO[JARJESTELMAN_POLUN_PITUUS + 1] = "";
+bool EI_TALLENTEITA = false;
+
+const char TALLENTEIDEN_KANSIO[] = "Tiedostot\\Muu Data\\";
+
+bool Erotin(char c) {
+    return c == '\\' || c == '/';
+}
+
+// Copies `lahde` from position i of `ulos` on, separators made '/'. False when
+// it does not all fit.
+bool Jatka(const char* lahde, char* ulos, size_t koko, size_t& i) {
+    for (; *lahde && i + 1 < koko; lahde++) ulos[i++] = Erotin(*lahde) ? '/' : *lahde;
+    ulos[i] = '\0';
+    return *lahde == '\0';
+}
+
+void Kopioi(char* kohde, const char* lahde) {
+    snprintf(kohde, JARJESTELMAN_POLUN_PITUUS + 1, "%s", lahde ? lahde : "");
+}
+
+// Creates the folder and every missing folder above it, each with mode 0700 (the
+// saves are the player's own). True when the folder is there afterwards.
+bool TeeKansio0700(const char* kansio) {
+    char polku[JARJESTELMAN_POLUN_PITUUS + 1];
+    Kopioi(polku, kansio);
+    size_t n = strlen(polku);
+    for (size_t i = 1; i <= n; i++) {
+        if (i < n && polku[i] != '/') continue;
+        polku[i] = '\0';
+        mkdir(polku, 0700);
+        if (i < n) polku[i] = '/';
+    }
+    struct stat s;
+    return stat(polku, &s) == 0 && S_ISDIR(s.st_mode);
+}
+
+} // namespace
+
+bool OnkoTallenne(const char* polku) {
+    for (size_t i = 0; TALLENTEIDEN_KANSIO[i]; i++) {
+        char c = TALLENTEIDEN_KANSIO[i];
+        if (Erotin(c) ? !Erotin(polku[i]) : polku[i] != c) return false;
+    }
+    const char* nimi = polku + sizeof TALLENTEIDEN_KANSIO - 1;
+    size_t n = strlen(nimi);
+    for (size_t i = 0; i < n; i++)
+        if (Erotin(nimi[i])) return false;
+    return n > 4 && strcmp(nimi + n - 4, ".sav") == 0;
+}
+
+void AsetaTiedostojenPaikka(const char* data, const char* tallenteet) {
+    Kopioi(DATAKANSIO, data);
+    Kopioi(TALLENNEKANSIO, tallenteet);
+    EI_TALLENTEITA = tallenteet == nullptr;
+}
+
 bool JarjestelmanPolku(const char* polku, char* ulos, size_t koko) {
     if (koko == 0) return false;
+    ulos[0] = '\0';
     size_t i = 0;
-    for (; polku[i] && i + 1 < koko; i++) ulos[i] = (polku[i] == '\\') ? '/' : polku[i];
-    ulos[i] = '\0';
-    return polku[i] == '\0';
+    if (!Erotin(polku[0])) {
+        const char* kansio = DATAKANSIO;
+        if (OnkoTallenne(polku)) {
+            if (EI_TALLENTEITA) return false;
+            if (TALLENNEKANSIO[0]) {
+                kansio = TALLENNEKANSIO;
+                polku += sizeof TALLENTEIDEN_KANSIO - 1;
+            }
+        }
+        if (kansio[0] && !(Jatka(kansio, ulos, koko, i) && Jatka("/", ulos, koko, i))) return false;
+    }
+    return Jatka(polku, ulos, koko, i);
 }
 
 FILE* AvaaTiedosto(const char* polku, const char* tila) {
-    char oikea[POLUN_PITUUS + 1];
-    if (!JarjestelmanPolku(polku, oikea, sizeof oikea)) {
+    char oikea[JARJESTELMAN_POLUN_PITUUS + 1];
+    if (strlen(polku) > POLUN_PITUUS || !JarjestelmanPolku(polku, oikea, sizeof oikea)) {
         errno = ENAMETOOLONG;
         return nullptr;
     }
@@ -138,8 +209,11 @@ bool KirjoitaKaikki(int fd, const char* p, size_t maara) {
 } // namespace
 
 bool TallennaTurvallisesti(const char* polku, const void* tavut, size_t maara) {
-    char oikea[POLUN_PITUUS + 1];
-    if (!JarjestelmanPolku(polku, oikea, sizeof oikea)) return false;
+    char oikea[JARJESTELMAN_POLUN_PITUUS + 1];
+    if (strlen(polku) > POLUN_PITUUS || !JarjestelmanPolku(polku, oikea, sizeof oikea))
+        return false;
+    // The player's own folder for saves appears with the first save.
+    if (TALLENNEKANSIO[0] && OnkoTallenne(polku) && !TeeKansio0700(TALLENNEKANSIO)) return false;
 
     // A file the player has write-protected (no write permission for anyone, or
     // none for this user) stays as it is, as it did when the game wrote over its

@@ -13,9 +13,30 @@ struct MALLI3D;
 
 // Longest path and load-list field the game keeps (characters, without the NUL).
 enum { POLUN_PITUUS = 511 };
+// Longest real path of a file once its folder is put in front (without the NUL).
+enum { JARJESTELMAN_POLUN_PITUUS = 4095 };
 
-// The path with this platform's separator, into `ulos`. False when it does not
-// fit in `koko` (the path is then cut, and names another file).
+// Where the files live. A game path is relative to the folder that holds
+// Tiedostot. Started from that folder (and until start-up says otherwise), the
+// working directory is that folder and the saves lie in "Tiedostot\Muu Data", so
+// every path is used exactly as written. An installed game instead names the
+// data folder, and the player's own folder for the saves, once at start-up.
+//
+// The saves are the files of "Tiedostot\Muu Data" whose names end in ".sav"
+// (Setup.sav, Pisteet1.sav .. Pisteet7.sav); every other file, the race tracks
+// in the same folder included, is content and is read from the data folder.
+bool OnkoTallenne(const char* polku);
+// `data`: the folder that holds Tiedostot ("" for the working directory).
+// `tallenteet`: the folder of the saves ("" for "Tiedostot\Muu Data" of the data
+// folder); nullptr when the player has no folder for them: nothing is then read
+// from or saved to a save's path. A folder given here is created (mode 0700,
+// missing parents too) when a save is first written into it.
+void AsetaTiedostojenPaikka(const char* data, const char* tallenteet);
+
+// The real path of a game path, into `ulos`: the folder in front as set above,
+// this platform's separator. An absolute path is kept as it is. False when it
+// does not fit in `koko` (the path is then cut, and names another file) or when
+// it names a save and there is no folder for saves.
 bool JarjestelmanPolku(const char* polku, char* ulos, size_t koko);
 // fopen of a game path; nullptr for a path longer than POLUN_PITUUS.
 FILE* AvaaTiedosto(const char* polku, const char* tila);

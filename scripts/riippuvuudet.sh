@@ -9,11 +9,16 @@ paketit=(
   # the game's libraries and software OpenGL for machines without a GPU
   libsdl1.2-dev libsdl-mixer1.2-dev libglew-dev libglu1-mesa-dev
   libgl1-mesa-dev libgl1-mesa-dri libx11-dev libxtst-dev
-  # content generator: a free TrueType font, FreeType, Ogg Vorbis encoder
-  fonts-dejavu-core libfreetype-dev libvorbis-dev libogg-dev
+  # content generator: a free TrueType font, FreeType, Ogg Vorbis encoder, zlib
+  # for the icons' PNG
+  fonts-dejavu-core libfreetype-dev libvorbis-dev libogg-dev zlib1g-dev
   # tests: unit tests, benchmarks, real-window tests and their screenshots
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils
+  # installing and packaging (cpack -G DEB) and checking the result: the menu
+  # entry, the AppStream file, the man page, the .deb; setpriv plays the
+  # installed game as a player who cannot write to it
+  dpkg-dev file lintian desktop-file-utils appstream man-db groff-base util-linux
   # the soak of the real game under valgrind (scripts/liotus.sh valgrind)
   valgrind
   # libFuzzer and the sanitizer runtimes of clang

@@ -56,6 +56,10 @@ bool AvaaPelinIkkuna(ASETUKSET& a, int& leveys, int& korkeus) {
         fprintf(stderr, "tavio: cannot start the video: %s\n", SDL_GetError());
         return false;
     }
+    // Frames follow the display's refresh where the driver allows it: the game
+    // steps once a drawn frame, and a fast card would otherwise end every flight
+    // in a moment. A driver that ignores it leaves the player Page Up / Page Down.
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     const RESOLUUTIO* tila = &RESOLUUTIOT[a.resoluutio];
     bool auki = AvaaIkkuna((Uint16)tila->leveys, (Uint16)tila->korkeus, Liput(a));
     const ASETUKSET oletus;

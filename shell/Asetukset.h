@@ -30,11 +30,11 @@ struct ASETUKSET {
     void Tavuista(const Uint8* tavut, size_t n);
 };
 
-// Starts SDL video and opens the game's window in the stored mode. A mode that
-// cannot be opened falls back to 800 x 600 in a window, with one line on stderr,
-// and the settings then hold that mode, so that the file written at exit is one
-// that opens. False, with one line on stderr saying what failed, when no OpenGL
-// window opens at all (SDL video is then shut down again).
+// Starts SDL video and opens the game's window in the stored mode, asking for a
+// swap interval of one display refresh. A mode that cannot be opened falls back
+// to 800 x 600 in a window, with one line on stderr, and the settings then hold
+// that mode, so that the file written at exit is one that opens. False, with one line on stderr
+// saying what failed, when no OpenGL window opens at all (SDL video is then shut down again).
 bool AvaaPelinIkkuna(ASETUKSET& a, int& leveys, int& korkeus);
 
 // Defaults first, then whatever the file holds. False when it cannot be read.

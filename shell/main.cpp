@@ -1,13 +1,19 @@
 // The entry of the game: start-up, the frame loop and shutdown. Every piece of
 // game state lives here as a local and is handed to the screens by reference.
 #include "foundation/PerusFunktiot.h"
+#include "shell/Komentorivi.h"
 #include "shell/Kuori.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
-int SDL_main(int, char**) {
+int SDL_main(int argc, char** argv) {
+    // The command line and the folders come before SDL: --help, --version and a
+    // usage error need no display, and no data folder at all ends it here.
+    int lopetus = Kaynnistys(argc, argv);
+    if (lopetus >= 0) return lopetus;
+
     // ---- Start-up; no step ends the program but a window that cannot open ----
     srand((unsigned)time(nullptr));
     ASETUKSET asetukset;

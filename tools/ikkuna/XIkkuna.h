@@ -6,14 +6,30 @@
 #include <X11/Xlib.h>
 #include <cstring>
 
-// Another client's window may vanish while it is looked at (a game that has just
-// ended): Xlib's default handler would end this process for that. A searcher
-// sets this one, and a window gone is simply not found.
+// A driver that looks at another client's windows (a game that may end at any
+// moment) sets this one for good: an error about a window that is gone means
+// only that the window is gone, and Xlib's default handler would end the
+// process for it.
 inline int OhitaXVirhe(Display*, XErrorEvent*) {
     return 0;
 }
 
-inline Window EtsiIkkuna(Display* d, Window w, const char* nimi) {
+namespace xikkuna {
+
+inline XErrorHandler& EdellinenKasittelija() {
+    static XErrorHandler kasittelija = nullptr;
+    return kasittelija;
+}
+
+// A window may go away while the tree is walked (a game that was just killed,
+// a closing one): its BadWindow only means it is not the one looked for. Any
+// other error goes to the handler that was there before.
+inline int OhitaKadonnut(Display* d, XErrorEvent* e) {
+    if (e->error_code == BadWindow) return 0;
+    return EdellinenKasittelija() ? EdellinenKasittelija()(d, e) : 0;
+}
+
+inline Window Etsi(Display* d, Window w, const char* nimi) {
     char* oma = nullptr;
     if (XFetchName(d, w, &oma) && oma) {
         bool sama = strcmp(oma, nimi) == 0;
@@ -24,8 +40,19 @@ inline Window EtsiIkkuna(Display* d, Window w, const char* nimi) {
     unsigned int n = 0;
     if (!XQueryTree(d, w, &juuri, &vanhempi, &lapset, &n)) return 0;
     Window loytynyt = 0;
-    for (unsigned int i = 0; i < n && !loytynyt; i++) loytynyt = EtsiIkkuna(d, lapset[i], nimi);
+    for (unsigned int i = 0; i < n && !loytynyt; i++) loytynyt = Etsi(d, lapset[i], nimi);
     if (lapset) XFree(lapset);
+    return loytynyt;
+}
+
+} // namespace xikkuna
+
+inline Window EtsiIkkuna(Display* d, Window w, const char* nimi) {
+    XSync(d, False);
+    xikkuna::EdellinenKasittelija() = XSetErrorHandler(xikkuna::OhitaKadonnut);
+    Window loytynyt = xikkuna::Etsi(d, w, nimi);
+    XSync(d, False);
+    XSetErrorHandler(xikkuna::EdellinenKasittelija());
     return loytynyt;
 }
 

@@ -40,6 +40,7 @@ bool Malli(const KOHDE& k, const std::string& nimi, const MALLI& malli) {
 }
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--kuvakkeet") return TeeKuvakkeet(argv[2]) ? 0 : 1;
     if (argc != 2) {
         fprintf(stderr, "usage: %s DATA_FOLDER\n", argv[0]);
         return 2;

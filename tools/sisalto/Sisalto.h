@@ -44,3 +44,7 @@ extern int FONTIN_LEVEYDET[256];
 bool PiirraTeksti(KUVA_RGBA& kuva, int x, int perusviiva, const char* teksti, int koko,
                   double leveys, VARI4 vari);
 int TekstinLeveys(const char* teksti, int koko, double leveys);
+
+// The desktop icon at 16, 32, 48, 64, 128 and 256 pixels, as the icon theme lays
+// them out: FOLDER/<n>x<n>/apps/tavio.png (tavio_sisalto --kuvakkeet FOLDER).
+bool TeeKuvakkeet(const std::string& kansio);
