@@ -124,3 +124,30 @@ TEST(Lentaja, KuplilleLentajaKertooMitkaKuplatSaavutettiin) {
     EXPECT_EQ(lento.Kuplat[2].Ruutu, -1);
     EXPECT_EQ(lento.Ruutuja, lento.Kuplat[0].Ruutu + 301);
 }
+
+TEST(Lentaja, KuplaNakyyKamerassaOikeassaKohdassaJaKoossa) {
+    // 300 pixels are half of the 70 degrees the picture is high.
+    const double f = 300 / std::tan(35 * 3.14159265358979 / 180);
+    SIJAINTI kone{0, 100, 0};
+    VEKTORI eteen{0, 0, 1};
+    // Dead ahead, 50 units from the eye (which is one unit behind the plane).
+    KUPLAN_KUVA k = KuplaKamerassa(kone, eteen, SIJAINTI{0, 100, 49}, KUPLAN_ULOTTUVUUS);
+    EXPECT_NEAR(k.x, 400, 1e-9);
+    EXPECT_NEAR(k.y, 300, 1e-9);
+    EXPECT_NEAR(k.Halkaisija, 2 * f * 9 / 50, 1e-9);
+    EXPECT_TRUE(k.Kokonaan);
+    // Higher up shows higher; looking along +z with y up, +x shows on the left.
+    k = KuplaKamerassa(kone, eteen, SIJAINTI{10, 110, 49}, KUPLAN_ULOTTUVUUS);
+    EXPECT_NEAR(k.x, 400 - f * 10 / 50, 1e-9);
+    EXPECT_NEAR(k.y, 300 - f * 10 / 50, 1e-9);
+    // 50 degrees aside is out of the 4:3 picture (43 degrees each way); behind
+    // the eye nothing shows.
+    double s = std::sin(50 * 3.14159265358979 / 180), c = std::cos(50 * 3.14159265358979 / 180);
+    EXPECT_FALSE(KuplaKamerassa(kone, eteen, SIJAINTI{60 * s, 100, 60 * c - 1}, 9).Kokonaan);
+    EXPECT_FALSE(KuplaKamerassa(kone, eteen, SIJAINTI{0, 100, -30}, 9).Kokonaan);
+    // The camera looks where the nose pointed nine updates ago: a bubble dead
+    // ahead of a plane that has just turned shows off the middle.
+    VEKTORI vinoon{std::sin(0.3), 0, std::cos(0.3)};
+    k = KuplaKamerassa(kone, vinoon, SIJAINTI{0, 100, 49}, KUPLAN_ULOTTUVUUS);
+    EXPECT_GT(std::fabs(k.x - 400), 100);
+}
