@@ -1,7 +1,9 @@
 // The six race tracks are flown to their end by the scripts that made them: the
 // controls are played again through the flight model, as the flight screen plays
-// a player's, and every bubble of the track file is reached in order. The pilot
-// that knows only the bubbles' positions tells which bubbles it reached, and when.
+// a player's, and every bubble of the track file is reached in order. The tracks
+// are also flown by a pilot that knows only where the bubbles are, as a player
+// sees them one at a time through the chase camera, and their shape is measured:
+// bubble 0 dead ahead of the start, gentle turns, the next bubble in the picture.
 #include "apu/TestiApu.h"
 #include "tools/sisalto/Radat.h"
 
@@ -29,6 +31,18 @@ std::vector<RATAKUPLA> LueRata(const std::string& polku) {
 double Etaisyys(const SIJAINTI& s, const RATAKUPLA& k) {
     return std::sqrt((s.x - k.x) * (s.x - k.x) + (s.y - k.y) * (s.y - k.y) +
                      (s.z - k.z) * (s.z - k.z));
+}
+
+std::vector<RATAKUPLA> Rata(int n) {
+    return LueRata(KoontiKansio() + "/Tiedostot/Muu Data/" + RadanTiedosto(n));
+}
+
+// The angle between the directions u and v, degrees.
+double Kulma(const double u[3], const double v[3]) {
+    double uv = u[0] * v[0] + u[1] * v[1] + u[2] * v[2];
+    double uu = std::sqrt(u[0] * u[0] + u[1] * u[1] + u[2] * u[2]);
+    double vv = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    return std::acos(std::fmax(-1.0, std::fmin(1.0, uv / (uu * vv)))) * 180 / 3.14159265358979;
 }
 
 } // namespace
@@ -73,24 +87,74 @@ TEST(Radat, JokainenKuplaSaavutetaanJarjestyksessa) {
     }
 }
 
-TEST(Radat, EnsimmainenKuplaOnEdessaJaSelvastiErillaan) {
+TEST(Radat, EnsimmainenKuplaSuoraanEdessaJaKaannoksetLoivia) {
+    const double alku[3] = {-100, 100, 0};
     for (int n = 0; n < RATOJEN_MAARA; n++) {
         SCOPED_TRACE(RadanTiedosto(n));
-        std::vector<RATAKUPLA> rata =
-            LueRata(KoontiKansio() + "/Tiedostot/Muu Data/" + RadanTiedosto(n));
-        ASSERT_FALSE(rata.empty());
-        // Ahead of the start (-100, 100, 0) and not within reach of it: the player
-        // first turns toward it, whatever way the plane faced in the menu.
-        EXPECT_GT(rata[0].z, 20.0);
-        EXPECT_NEAR(rata[0].x, -100.0, 5.0);
+        std::vector<RATAKUPLA> rata = Rata(n);
+        ASSERT_GE(rata.size(), 20u);
+        // Dead ahead of the plane that faced the viewer in the menu (nose +z),
+        // and not within reach of the start.
+        const double plusZ[3] = {0, 0, 1};
+        const double eka[3] = {rata[0].x - alku[0], rata[0].y - alku[1], rata[0].z - alku[2]};
+        EXPECT_LT(Kulma(plusZ, eka), 0.5);
+        EXPECT_GT(rata[0].z, KUPLAN_ULOTTUVUUS + 10);
+        // The turn from one leg to the next (the first leg from the start): at
+        // most half the view's 70 degrees nine times in ten, never more than 45.
+        int loivat = 0;
+        double jyrkin = 0;
         for (size_t i = 1; i < rata.size(); i++) {
-            double d = std::sqrt((rata[i].x - rata[i - 1].x) * (rata[i].x - rata[i - 1].x) +
-                                 (rata[i].y - rata[i - 1].y) * (rata[i].y - rata[i - 1].y) +
-                                 (rata[i].z - rata[i - 1].z) * (rata[i].z - rata[i - 1].z));
-            EXPECT_GT(d, 9.0) << "bubble " << i << " is within reach of the one before";
-            EXPECT_GE(rata[i].vauhti, 0.0);
-            EXPECT_LE(rata[i].vauhti, 0.3);
+            const RATAKUPLA& a = rata[i - 1];
+            const RATAKUPLA& b = rata[i];
+            double ennen[3] = {a.x - alku[0], a.y - alku[1], a.z - alku[2]};
+            if (i >= 2) {
+                const RATAKUPLA& c = rata[i - 2];
+                ennen[0] = a.x - c.x, ennen[1] = a.y - c.y, ennen[2] = a.z - c.z;
+            }
+            const double jalkeen[3] = {b.x - a.x, b.y - a.y, b.z - a.z};
+            double kaannos = Kulma(ennen, jalkeen);
+            loivat += kaannos <= 35;
+            jyrkin = std::fmax(jyrkin, kaannos);
+            EXPECT_GT(std::sqrt(jalkeen[0] * jalkeen[0] + jalkeen[1] * jalkeen[1] +
+                                jalkeen[2] * jalkeen[2]),
+                      KUPLAN_ULOTTUVUUS)
+                << "bubble " << i << " is within reach of the one before";
+            EXPECT_GE(b.vauhti, 0.0);
+            EXPECT_LE(b.vauhti, 0.3);
+            // No part of a bubble in the museum.
+            for (int k = 0; k < 6; k++) {
+                SIJAINTI s{b.x, b.y, b.z};
+                (&s.x)[k / 2] += (k % 2 ? 1 : -1) * KUPLAN_ULOTTUVUUS;
+                EXPECT_FALSE(MuseonSisalla(s)) << "bubble " << i;
+            }
         }
+        EXPECT_GE(loivat, 0.9 * (double)(rata.size() - 1));
+        EXPECT_LE(jyrkin, 45.0);
+    }
+}
+
+// A player sees only the next bubble: a pilot that aims at it, knowing nothing
+// else, reaches every bubble from the flight start, also when "Take wing" was
+// clicked a moment early or late; and whenever a bubble is reached, the next one
+// is wholly in the chase camera's picture and large.
+TEST(Radat, PelaajanTavoinLennettynaJokainenKuplaNakyyJaSaavutetaan) {
+    for (int n = 0; n < RATOJEN_MAARA; n++) {
+        SCOPED_TRACE(RadanTiedosto(n));
+        std::vector<RATAKUPLA> rata = Rata(n);
+        ASSERT_FALSE(rata.empty());
+        KUPLALENTO lento = LennaKuplille(rata);
+        ASSERT_EQ(lento.Saavutettu, (int)rata.size());
+        for (size_t i = 0; i + 1 < rata.size(); i++) {
+            const KUPLAN_KUVA& seuraava = lento.Kuplat[i].Seuraava;
+            EXPECT_TRUE(seuraava.Kokonaan)
+                << "bubble " << i + 1 << " at " << seuraava.x << ", " << seuraava.y;
+            EXPECT_GE(seuraava.Halkaisija, RATAKUPLAN_KOKO) << "bubble " << i + 1;
+        }
+        // The race lasts about as long as its bubbles are apart: no circling back.
+        EXPECT_LT(lento.Ruutuja, 80 * (int)rata.size());
+        for (double kulma : {-10.0, 10.0})
+            EXPECT_EQ(LennaKuplille(rata, OHJAAJA{}, 1800, kulma).Saavutettu, (int)rata.size())
+                << "started " << kulma << " degrees off +z";
     }
 }
 
@@ -123,4 +187,31 @@ TEST(Lentaja, KuplilleLentajaKertooMitkaKuplatSaavutettiin) {
     EXPECT_FALSE(lento.Kuplat[2].Saavutettu);
     EXPECT_EQ(lento.Kuplat[2].Ruutu, -1);
     EXPECT_EQ(lento.Ruutuja, lento.Kuplat[0].Ruutu + 301);
+}
+
+TEST(Lentaja, KuplaNakyyKamerassaOikeassaKohdassaJaKoossa) {
+    // 300 pixels are half of the 70 degrees the picture is high.
+    const double f = 300 / std::tan(35 * 3.14159265358979 / 180);
+    SIJAINTI kone{0, 100, 0};
+    VEKTORI eteen{0, 0, 1};
+    // Dead ahead, 50 units from the eye (which is one unit behind the plane).
+    KUPLAN_KUVA k = KuplaKamerassa(kone, eteen, SIJAINTI{0, 100, 49}, KUPLAN_ULOTTUVUUS);
+    EXPECT_NEAR(k.x, 400, 1e-9);
+    EXPECT_NEAR(k.y, 300, 1e-9);
+    EXPECT_NEAR(k.Halkaisija, 2 * f * 9 / 50, 1e-9);
+    EXPECT_TRUE(k.Kokonaan);
+    // Higher up shows higher; looking along +z with y up, +x shows on the left.
+    k = KuplaKamerassa(kone, eteen, SIJAINTI{10, 110, 49}, KUPLAN_ULOTTUVUUS);
+    EXPECT_NEAR(k.x, 400 - f * 10 / 50, 1e-9);
+    EXPECT_NEAR(k.y, 300 - f * 10 / 50, 1e-9);
+    // 50 degrees aside is out of the 4:3 picture (43 degrees each way); behind
+    // the eye nothing shows.
+    double s = std::sin(50 * 3.14159265358979 / 180), c = std::cos(50 * 3.14159265358979 / 180);
+    EXPECT_FALSE(KuplaKamerassa(kone, eteen, SIJAINTI{60 * s, 100, 60 * c - 1}, 9).Kokonaan);
+    EXPECT_FALSE(KuplaKamerassa(kone, eteen, SIJAINTI{0, 100, -30}, 9).Kokonaan);
+    // The camera looks where the nose pointed nine updates ago: a bubble dead
+    // ahead of a plane that has just turned shows off the middle.
+    VEKTORI vinoon{std::sin(0.3), 0, std::cos(0.3)};
+    k = KuplaKamerassa(kone, vinoon, SIJAINTI{0, 100, 49}, KUPLAN_ULOTTUVUUS);
+    EXPECT_GT(std::fabs(k.x - 400), 100);
 }

@@ -60,16 +60,28 @@ OHJAUS OHJAAJA::Kohti(const PAPERPLANE& p, const SIJAINTI& T, int ruutu) {
     VEKTORI F = p.body.Kiertomatriisi.EteenV(), R = p.body.Kiertomatriisi.OikealleV();
     double vauhti = p.velocity.AnnaPituus();
     double dx = T.x - s.x, dz = T.z - s.z, dh = std::sqrt(dx * dx + dz * dz);
-    // Heading: clicks add a turn that dies away; click while the turn still
-    // owed is more than about half a click's worth.
+    // Heading: a click adds a turn that dies away by 2.5 % an update. Click while
+    // the turn wanted exceeds the turn still coming by about half a click's worth;
+    // of the turn coming, only the part before the point is reached counts.
     double suunta = Asteina(std::atan2(F.x, F.z));
     double tarve = -Kulma180(Asteina(std::atan2(dx, dz)) - suunta); // wanted decrease
     double tulossa = 0.698 * (0.6 + 0.3 * vauhti) * p.massDistribution;
-    if (ruutu - ViimeKlikkaus >= 8) {
-        if (tarve - tulossa > 6) {
+    double perilla = std::sqrt(dh * dh + (T.y - s.y) * (T.y - s.y)) / std::fmax(vauhti, 0.1);
+    if (perilla < 200) tulossa *= 1 - std::pow(0.975, perilla);
+    // A bubble well aside and wholly inside the circle of the tightest turn (a
+    // turn control of 90) is not reached by turning toward it: fly on straight
+    // and come round later.
+    double sade = vauhti / ((0.6 + 0.3 * vauhti) * 90 * (PII / 180) * (PII / 180));
+    double sivu = std::sin(std::fmin(std::fabs(tarve), 90.0) * PII / 180);
+    if (std::fabs(tarve) > 60 && sade > KUPLAN_ULOTTUVUUS &&
+        dh * dh - 2 * dh * sade * sivu + sade * sade <
+            (sade - KUPLAN_ULOTTUVUUS) * (sade - KUPLAN_ULOTTUVUUS))
+        tarve = 0;
+    if (ruutu - ViimeKlikkaus >= KlikkausVali) {
+        if (tarve - tulossa > 6 && p.massDistribution + 20 <= Kiertoraja) {
             o.oikea = true;
             ViimeKlikkaus = ruutu;
-        } else if (tarve - tulossa < -6) {
+        } else if (tarve - tulossa < -6 && p.massDistribution - 20 >= -Kiertoraja) {
             o.vasen = true;
             ViimeKlikkaus = ruutu;
         }
@@ -80,11 +92,14 @@ OHJAUS OHJAAJA::Kohti(const PAPERPLANE& p, const SIJAINTI& T, int ruutu) {
     double halu = Asteina(std::atan2(T.y - s.y, dh + 1));
     if (halu > Nousu) halu = Nousu;
     if (halu < -Lasku) halu = -Lasku;
-    // Over the museum only high enough: climb before reaching it.
+    // Over the museum only high enough: when the straight way to the point
+    // would run into it, climb before reaching it.
     for (double eteen : {30.0, 70.0, 110.0}) {
-        double ax = s.x + F.x * eteen, az = s.z + F.z * eteen;
-        if (std::fabs(ax) < 215 && az > 525 && az < 785) {
-            double tarvitaan = std::hypot(ax, az - 675) < 90 ? 235 : 155;
+        if (eteen > dh) break;
+        double ax = s.x + dx * eteen / dh, az = s.z + dz * eteen / dh;
+        double suoraan = s.y + (T.y - s.y) * eteen / dh;
+        double tarvitaan = std::hypot(ax, az - 675) < 90 ? 235 : 155;
+        if (std::fabs(ax) < 215 && az > 525 && az < 785 && suoraan < tarvitaan) {
             double kulma = Asteina(std::atan2(tarvitaan - s.y, eteen));
             if (kulma > halu) halu = std::fmin(kulma, 30.0);
         }
@@ -92,8 +107,8 @@ OHJAUS OHJAAJA::Kohti(const PAPERPLANE& p, const SIJAINTI& T, int ruutu) {
     if (vauhti < 0.35) halu = std::fmin(halu, -8);
     if (s.y < 20) halu = std::fmax(halu, 6);
     double q = 0.06 * (halu - nyt);
-    if (q > 1.2) q = 1.2;
-    if (q < -1.2) q = -1.2;
+    if (q > Nyokkays) q = Nyokkays;
+    if (q < -Nyokkays) q = -Nyokkays;
     double X = q / ((0.15 * vauhti + 0.6) * PII / 180);
     double Xnyt = -p.elevonA - p.elevonB;
     double liike = (X - Xnyt) / 0.2;
@@ -115,7 +130,33 @@ double Kaannos(const SIJAINTI& a, const SIJAINTI& b, const SIJAINTI& c) {
     return Asteina(std::acos(k < -1 ? -1 : (k > 1 ? 1 : k)));
 }
 
-KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja, int odotus) {
+KUPLAN_KUVA KuplaKamerassa(const SIJAINTI& kone, const VEKTORI& viive, const SIJAINTI& kupla,
+                           double sade) {
+    KUPLAN_KUVA kuva;
+    VEKTORI d = viive;
+    d.Versoriksi();
+    // The camera's axes: d ahead, o to the right, y up on the screen.
+    VEKTORI o{-d.z, 0, d.x}; // d x (0, 1, 0)
+    o.Versoriksi();
+    VEKTORI y{o.y * d.z - o.z * d.y, o.z * d.x - o.x * d.z, o.x * d.y - o.y * d.x};
+    double rx = kupla.x - (kone.x - viive.x), ry = kupla.y - (kone.y - viive.y),
+           rz = kupla.z - (kone.z - viive.z);
+    double syvyys = rx * d.x + ry * d.y + rz * d.z;
+    double sivu = rx * o.x + ry * o.y + rz * o.z, ylos = rx * y.x + ry * y.y + rz * y.z;
+    if (syvyys <= 0) return kuva;
+    // 600 pixels cover 70 degrees: the focal length in pixels.
+    double f = 300 / std::tan(35 * PII / 180);
+    kuva.x = 400 + f * sivu / syvyys;
+    kuva.y = 300 - f * ylos / syvyys;
+    kuva.Halkaisija = 2 * f * sade / std::sqrt(rx * rx + ry * ry + rz * rz);
+    double r = kuva.Halkaisija / 2;
+    kuva.Kokonaan = syvyys > sade && kuva.x - r >= 0 && kuva.x + r <= 800 && kuva.y - r >= 0 &&
+                    kuva.y + r <= 600;
+    return kuva;
+}
+
+KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja, int odotus,
+                         double alkukulma) {
     KUPLALENTO lento;
     lento.Kuplat.resize(rata.size());
     PAPERPLANE p;
@@ -133,12 +174,20 @@ KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja, in
     maailma.Aseta(1.0, 1.0, 1.0);
     BONUS bonus;
     bonus.Alusta();
+    p.body.Kiertomatriisi.PyoritaY(alkukulma);
+    // The chase camera's delay line, as if the plane had flown straight on before
+    // the start.
+    VEKTORI historia[10];
+    for (VEKTORI& h : historia) h = p.body.Kiertomatriisi.EteenV();
+    int indeksi = 0;
     size_t seuraava = 0;
     int edellinen = 0; // update of the last reach (or the start)
     for (int ruutu = 0; seuraava < rata.size(); ruutu++) {
-        // The flight screen's order: reach test, controls, physics step.
+        // The flight screen's order: reach test, controls, physics step, camera.
         const RATAKUPLA& k = rata[seuraava];
+        bool saavutettu = false;
         if (Etaisyys3(p.body.Sijainti, k.x, k.y, k.z) <= KUPLAN_ULOTTUVUUS) {
+            saavutettu = true;
             bonus.speedBoost = k.vauhti * 1.2;
             lento.Kuplat[seuraava].Saavutettu = true;
             lento.Kuplat[seuraava].Ruutu = ruutu;
@@ -151,6 +200,12 @@ KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja, in
         const RATAKUPLA& kohde = rata[seuraava];
         Ohjaa(p, ohjaaja.Kohti(p, SIJAINTI{kohde.x, kohde.y, kohde.z}, ruutu));
         p.PaivitaFysiikka(maailma, bonus);
+        historia[indeksi] = p.body.Kiertomatriisi.EteenV();
+        indeksi = (indeksi + 1) % 10;
+        if (saavutettu)
+            lento.Kuplat[seuraava - 1].Seuraava =
+                KuplaKamerassa(p.body.Sijainti, historia[indeksi],
+                               SIJAINTI{kohde.x, kohde.y, kohde.z}, KUPLAN_ULOTTUVUUS);
         lento.Ruutuja = ruutu + 1;
         if (p.body.Sijainti.y <= 0) break;
     }

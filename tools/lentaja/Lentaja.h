@@ -21,8 +21,12 @@ struct RATAKUPLA {
     double vauhti;  // speed boost written in the track file (the game gives 1.2 x this)
 };
 
-// A race bubble (scale 4) is reached within 2.25 x 4 world units.
+// A race bubble (scale 4) is reached within 2.25 x 4 world units, and its model
+// has that radius too.
 const double KUPLAN_ULOTTUVUUS = 9.0;
+// The least width (pixels across, on an 800 x 600 screen) a track shows its next
+// bubble at when the one before is reached.
+const double RATAKUPLAN_KOKO = 100;
 
 // The start of every flight: (-100, 100, 0), push 0.5, at rest, nose +z, controls at 0.
 void AloitaLento(PAPERPLANE& p);
@@ -38,7 +42,10 @@ bool MuseonSisalla(const SIJAINTI& s);
 // limits; over the museum only as high as it needs), and holds Space while the
 // wings are not level.
 struct OHJAAJA {
-    double Nousu = 20, Lasku = 30; // steepest climb and dive taken, degrees
+    double Nousu = 30, Lasku = 40; // steepest climb and dive taken, degrees
+    double Kiertoraja = 1000;      // no click takes the turn control past this (degrees)
+    double Nyokkays = 1.2;         // fastest change of pitch asked for, degrees an update
+    int KlikkausVali = 6;          // updates from one click to the next
     int ViimeKlikkaus = -100;      // update of the last click
 
     OHJAUS Kohti(const PAPERPLANE& p, const SIJAINTI& kohde, int ruutu);
@@ -47,10 +54,24 @@ struct OHJAAJA {
 // The 3D angle between the directions a -> b and b -> c, degrees.
 double Kaannos(const SIJAINTI& a, const SIJAINTI& b, const SIJAINTI& c);
 
+// Where a bubble shows on an 800 x 600 screen (4:3, 70 degrees high).
+struct KUPLAN_KUVA {
+    double x = 0, y = 0;   // centre, pixels from the top-left corner (outside 0..800, 0..600: off)
+    double Halkaisija = 0; // pixels across
+    bool Kokonaan = false; // the whole bubble is on the screen, in front of the eye
+};
+
+// The bubble at `kupla` (radius `sade`) seen by the chase camera: the eye one unit
+// behind `kone` along `viive` (the nose's direction nine updates ago), looking at
+// the plane, world up.
+KUPLAN_KUVA KuplaKamerassa(const SIJAINTI& kone, const VEKTORI& viive, const SIJAINTI& kupla,
+                           double sade);
+
 struct KUPLAN_SAAVUTUS {
     bool Saavutettu = false;
-    int Ruutu = -1;     // the update whose reach test found it (the flight's first update is 0)
-    double Kaannos = 0; // degrees from the segment before (bubble 0: off the start heading +z)
+    int Ruutu = -1;       // the update whose reach test found it (the flight's first update is 0)
+    double Kaannos = 0;   // degrees from the segment before (bubble 0: off the start heading +z)
+    KUPLAN_KUVA Seuraava; // the next bubble in the frame drawn in that update (none after the last)
 };
 
 struct KUPLALENTO {
@@ -63,5 +84,8 @@ struct KUPLALENTO {
 // bubble: aims at it until the game finds it reached (the track's boost is given
 // then, as in the game), then at the one after. The flight stops at the ground,
 // or when a bubble is still not reached `odotus` updates after the one before.
+// `alkukulma` turns the nose from +z at the start (degrees, about the plane's
+// up axis), as when "Take wing" is clicked a moment before or after the menu's
+// plane faces the viewer.
 KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja = OHJAAJA{},
-                         int odotus = 1800);
+                         int odotus = 1800, double alkukulma = 0);
