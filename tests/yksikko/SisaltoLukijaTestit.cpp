@@ -225,12 +225,13 @@ TEST(SisaltoLukijat, KuplatPuhaltajaJaLennokitOvatKevyitaJaOikeinpain) {
         MALLI_TIEDOSTO m(std::string(nimi) + ".3ds");
         ASSERT_TRUE(m.ok);
         // Nose +z at the middle line, symmetric wings; drawn at 0.3 it stays well
-        // inside the chase camera's one unit, and the menu's spinning plane, one
-        // unit from the eye and off to the side, fits in view.
+        // inside the chase camera's one unit (how it shows from there and in the
+        // menus is checked in a window), and it is light to draw.
         EXPECT_NEAR(m.Min(0), -m.Max(0), 1e-4);
         double pituus = (m.Max(2) - m.Min(2)) * 0.3;
-        EXPECT_GT(pituus, 0.3);
+        EXPECT_GT(pituus, 0.25);
         EXPECT_LT(pituus, 0.6);
+        EXPECT_LE(m.m.VerteksienMaara / 3, 60);
         for (int i = 0; i < m.m.VerteksienMaara; i++)
             if (m.m.Verteksit[3 * i + 2] == (float)m.Max(2)) {
                 EXPECT_NEAR(m.m.Verteksit[3 * i], 0.0, 1e-6);
