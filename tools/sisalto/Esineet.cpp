@@ -26,9 +26,11 @@ V3 Kulma12(int i) {
 } // namespace
 
 VARI4 KuplanPinta(int n, V3 d) {
-    static const VARI4 varit[5] = {VARI4{}, Rgb(45, 125, 230), Rgb(250, 150, 20), Rgb(20, 180, 110),
-                                   Rgb(205, 70, 195)};
-    const VARI4 valko = Rgb(250, 250, 252);
+    // Vivid colours, each far from the grass and the sky, under bold white patterns:
+    // the kind must show from across the yard by colour and by pattern alike.
+    static const VARI4 varit[5] = {VARI4{}, Rgb(20, 100, 250), Rgb(255, 125, 0), Rgb(0, 195, 100),
+                                   Rgb(170, 40, 225)};
+    const VARI4 valko = Rgb(255, 255, 255);
     double lat = std::asin(d.y < -1 ? -1 : (d.y > 1 ? 1 : d.y));
     double lon = std::atan2(d.x, d.z);
     double kuvio = 0; // 0 colour, 1 white
@@ -36,14 +38,14 @@ VARI4 KuplanPinta(int n, V3 d) {
     if (n == 1) {
         // Three white rings round the bubble.
         for (double keski : {-PII / 4, 0.0, PII / 4})
-            kuvio = std::fmax(kuvio, Pehmea(0.15, std::fabs(lat - keski), pehmeys));
+            kuvio = std::fmax(kuvio, Pehmea(0.17, std::fabs(lat - keski), pehmeys));
     } else if (n == 2) {
         // Twelve white dots.
         for (int i = 0; i < 12; i++) {
             V3 k = Kulma12(i);
             double c = Piste(k, d);
             double kulma = std::acos(c > 1 ? 1 : (c < -1 ? -1 : c));
-            kuvio = std::fmax(kuvio, Pehmea(0.30, kulma, pehmeys));
+            kuvio = std::fmax(kuvio, Pehmea(0.32, kulma, pehmeys));
         }
     } else if (n == 3) {
         // Eight segments from pole to pole, every other one white, coloured caps.
@@ -59,12 +61,17 @@ VARI4 KuplanPinta(int n, V3 d) {
         double s = (lon + PII) / (2 * PII) * 6;
         double kolmio = 2 * std::fabs(2 * (s - std::floor(s + 0.5))) - 1; // -1..1
         double keski = 0.32 * kolmio;
-        kuvio = Pehmea(0.17, std::fabs(lat - keski) * std::cos(0.9), pehmeys);
+        kuvio = Pehmea(0.19, std::fabs(lat - keski) * std::cos(0.9), pehmeys);
         kuvio = std::fmax(kuvio, Pehmea(PII / 2 - 1.22, PII / 2 - std::fabs(lat), pehmeys));
     }
     VARI4 c = Sekoita(varit[n], valko, (float)kuvio);
-    c.a = (float)(0.80 + 0.12 * kuvio);
+    c.a = (float)(0.82 + 0.13 * kuvio);
     return c;
+}
+
+VARI4 KuplanReuna() {
+    // Warm white: lighter than the grass, warmer than the sky.
+    return Rgb(255, 250, 225, 0.95f);
 }
 
 namespace {
@@ -73,14 +80,17 @@ namespace {
 // at the top): a thousand bubbles are then drawn with no change of texture between
 // them, and on a software renderer the change costs more than the bubble's own
 // triangles. Each band is the texture's whole width, so the longitude still wraps
-// round within the band as it did in a picture of its own.
-const int KUPLAN_LEVEYS = 256, KUPLAN_KORKEUS = 128;
+// round within the band as it did in a picture of its own. The band's top rows
+// hold the colour of the rim.
+const int KUPLAN_LEVEYS = 256, KUPLAN_KORKEUS = 128, REUNAN_RIVIT = 4;
 
-// A bubble's texture: longitude across, latitude up, with a glossy spot and a
-// slightly darker underside painted in (the game draws without lights).
+// A bubble's band: the rim's colour on top, then the surface with longitude across
+// and latitude up, a glossy spot and a slightly darker underside painted in (the
+// game draws without lights).
 KUVA_RGBA KuplaKuva(int n) {
-    const int L = KUPLAN_LEVEYS, K = KUPLAN_KORKEUS;
-    KUVA_RGBA k(L, K);
+    const int L = KUPLAN_LEVEYS, K = KUPLAN_KORKEUS - REUNAN_RIVIT;
+    KUVA_RGBA k(L, KUPLAN_KORKEUS);
+    k.Suorakulmio(0, 0, L, REUNAN_RIVIT, KuplanReuna());
     for (int y = 0; y < K; y++)
         for (int x = 0; x < L; x++) {
             VARI4 summa{0, 0, 0, 0};
@@ -91,7 +101,7 @@ KUVA_RGBA KuplaKuva(int n) {
                     V3 d{std::sin(lon) * std::cos(lat), std::sin(lat),
                          std::cos(lon) * std::cos(lat)};
                     VARI4 c = KuplanPinta(n, d);
-                    double valo = 0.82 + 0.22 * d.y;
+                    double valo = 0.9 + 0.16 * d.y;
                     V3 kiilto1 = Yksikko(V3{-0.5, 0.6, 0.62}),
                        kiilto2 = Yksikko(V3{0.55, 0.5, -0.67});
                     double h = std::pow(std::fmax(0.0, Piste(d, kiilto1)), 60) +
@@ -103,37 +113,51 @@ KUVA_RGBA KuplaKuva(int n) {
                     summa.b += c.b;
                     summa.a += c.a;
                 }
-            k.P(x, y) = VARI4{summa.r / 4, summa.g / 4, summa.b / 4, summa.a / 4};
+            k.P(x, REUNAN_RIVIT + y) = VARI4{summa.r / 4, summa.g / 4, summa.b / 4, summa.a / 4};
         }
     return k;
 }
 
-// A sphere of radius 2 (a bubble of scale 0.5 is caught within 1.125 of the plane)
-// in 6 rings of 10 sectors: 100 triangles, light enough for a thousand bubbles.
-// Bubble n maps onto its band, pulled in by a texel at the poles so that the
-// filtering stays inside it.
+// A bubble of radius 2.25, the reach within which the plane catches it (2.25 times
+// its scale): what the player sees is what can be caught. Two spheres of 4 rings
+// and 8 sectors, 96 triangles, no heavier than the bubble has been: the surface a
+// little inside, and round it a shell turned inside out. Of the shell only the far
+// half faces the eye, and the surface hides all of that but a ring round the edge:
+// a light rim seen from every side, with no lights. Bubble n maps onto its band,
+// pulled in by a texel so that the filtering stays inside it. Every corner of the
+// shell takes one point of the rim's rows: a picture that does not change across a
+// face is read at full size, so the rim keeps its colour at any distance.
 MALLI KuplaMalli(int n) {
-    const int renkaat = 6, sektorit = 10;
-    const double r = 2.0;
+    const int renkaat = 4, sektorit = 8;
     const double korkeus = 4.0 * KUPLAN_KORKEUS;
-    const double v0 = 1 - n / 4.0 + 1 / korkeus, v1 = 1 - (n - 1) / 4.0 - 1 / korkeus;
+    const double ala = 1 - n / 4.0, yla = 1 - (n - 1) / 4.0;
+    const double v0 = ala + 1 / korkeus, v1 = yla - (REUNAN_RIVIT + 1) / korkeus;
+    const UV reuna{0.5, yla - REUNAN_RIVIT / 2.0 / korkeus};
     MALLI m;
-    auto P = [&](int i, int j) {
-        double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
-        return V3{r * std::sin(lon) * std::cos(lat), r * std::sin(lat),
-                  r * std::cos(lon) * std::cos(lat)};
-    };
-    auto T = [&](int i, int j) { return UV{(double)j / sektorit, v0 + (v1 - v0) * i / renkaat}; };
-    for (int i = 0; i < renkaat; i++)
-        for (int j = 0; j < sektorit; j++) {
-            // Corners at the poles meet in one point: those quads are triangles.
-            if (i > 0)
-                m.Kolmio(P(i, j), T(i, j), P(i, j + 1), T(i, j + 1), P(i + 1, j + 1),
-                         T(i + 1, j + 1));
-            if (i < renkaat - 1)
-                m.Kolmio(P(i, j), T(i, j), P(i + 1, j + 1), T(i + 1, j + 1), P(i + 1, j),
-                         T(i + 1, j));
-        }
+    for (int kuori = 0; kuori < 2; kuori++) {
+        const double r = kuori ? KUPLAN_SADE : 0.87 * KUPLAN_SADE;
+        auto P = [&](int i, int j) {
+            double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
+            return V3{r * std::sin(lon) * std::cos(lat), r * std::sin(lat),
+                      r * std::cos(lon) * std::cos(lat)};
+        };
+        auto T = [&](int i, int j) {
+            return kuori ? reuna : UV{(double)j / sektorit, v0 + (v1 - v0) * i / renkaat};
+        };
+        auto Kolmio = [&](int i0, int j0, int i1, int j1, int i2, int j2) {
+            // The shell's faces are turned inwards.
+            if (kuori)
+                m.Kolmio(P(i0, j0), T(i0, j0), P(i2, j2), T(i2, j2), P(i1, j1), T(i1, j1));
+            else
+                m.Kolmio(P(i0, j0), T(i0, j0), P(i1, j1), T(i1, j1), P(i2, j2), T(i2, j2));
+        };
+        for (int i = 0; i < renkaat; i++)
+            for (int j = 0; j < sektorit; j++) {
+                // Corners at the poles meet in one point: those quads are triangles.
+                if (i > 0) Kolmio(i, j, i, j + 1, i + 1, j + 1);
+                if (i < renkaat - 1) Kolmio(i, j, i + 1, j + 1, i + 1, j);
+            }
+    }
     return m;
 }
 
