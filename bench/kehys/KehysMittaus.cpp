@@ -252,11 +252,11 @@ template <class F> double MediaaniFrame(int framet, F frame) {
     return Mediaani(ajat);
 }
 
-// A bubble's sphere (radius 2) of `renkaat` rings and `sektorit` sectors, mapped as
-// the data set maps bubble 1: the top band of the shared texture.
+// A bubble's sphere (radius 2.25, its reach) of `renkaat` rings and `sektorit`
+// sectors, mapped as the data set maps bubble 1: the top band of the shared texture.
 void Pallo(int renkaat, int sektorit, std::vector<float>& xyz, std::vector<float>& uv) {
-    const double PII = 3.14159265358979, r = 2;
-    const double v0 = 0.75 + 1 / 512.0, v1 = 1 - 1 / 512.0;
+    const double PII = 3.14159265358979, r = 2.25;
+    const double v0 = 0.75 + 1 / 512.0, v1 = 1 - 5 / 512.0;
     auto Kulma = [&](int i, int j) {
         double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
         xyz.insert(xyz.end(),
