@@ -158,6 +158,13 @@ void LueListanOsio(const char* teksti, const char* avain, bool kaksiKenttaa, LIS
     }
 }
 
+bool OsionPolku(const char* kansio, const char* tiedosto, char (&polku)[POLUN_PITUUS + 1]) {
+    int n = snprintf(polku, sizeof polku, "%s\\%s", kansio, tiedosto);
+    if (n >= 0 && (size_t)n < sizeof polku) return true;
+    polku[0] = '\0';
+    return false;
+}
+
 void LataaListanOsio(const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio) {
     osio = LISTAN_OSIO{};
     char* teksti = nullptr;

@@ -65,6 +65,10 @@ void LueListanOsio(const char* teksti, const char* avain, bool kaksiKenttaa, LIS
 // The same from "Tiedostot\LatausLista.txt"; no entries when the list cannot be read.
 void LataaListanOsio(const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio);
 
+// "<kansio>\<tiedosto>" into `polku`. False, and `polku` empty (a path that
+// opens nothing), when it does not fit: cut, it would name another file.
+bool OsionPolku(const char* kansio, const char* tiedosto, char (&polku)[POLUN_PITUUS + 1]);
+
 // The table of a two-field section: one record per entry, set up by
 // T::Alusta("<kansio>\<file>", name), which takes the name over. Every entry
 // keeps its slot, loaded or not, so later indices stay true. nullptr for none.
@@ -76,7 +80,7 @@ T* LataaOsionTaulukko(const char* avain, const char* kansio, N& maara) {
     T* taulu = osio.Maara > 0 ? new T[osio.Maara] : nullptr;
     for (int i = 0; i < osio.Maara; i++) {
         char polku[POLUN_PITUUS + 1];
-        snprintf(polku, sizeof polku, "%s\\%s", kansio, osio.Tiedostot[i]);
+        OsionPolku(kansio, osio.Tiedostot[i], polku);
         taulu[i].Alusta(polku, osio.Nimet[i]);
     }
     osio.Vapauta(false);

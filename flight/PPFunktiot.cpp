@@ -179,8 +179,7 @@ void LataaPPt(PAPERPLANE*& koneet, int& maara) {
     koneet = new PAPERPLANE[maara];
     for (int i = 0; i < maara; i++) {
         char polku[POLUN_PITUUS + 1];
-        const char* tiedosto = osio.Tiedostot[i] ? osio.Tiedostot[i] : "";
-        snprintf(polku, sizeof polku, "Tiedostot\\PP\\%s", tiedosto);
+        OsionPolku("Tiedostot\\PP", osio.Tiedostot[i] ? osio.Tiedostot[i] : "", polku);
         koneet[i].Alusta(polku);
     }
     osio.Vapauta(true);
