@@ -207,27 +207,30 @@ void TarkistaAvaimet(TARKISTUS& t, const std::string& tiedosto, const LUKUHUOMIO
                        "the game uses the value of line " + std::to_string(rivit.back())));
     }
     // Names: the model's first match and the texture's last, as the renderer looks them up.
-    int malliRivi = AvaimenRivi(h, "3D_MALLI");
-    if (malliRivi && nimet.g.EtsiMalli(runko.MalliNimi) == EI_INDEKSIA) {
-        std::string vika = "model " + Lainaus(runko.MalliNimi) +
-                           " is not in the load list's 3D_MALLIT" +
-                           Ehdotus(runko.MalliNimi, Nimet(taulut.Mallit));
-        if (access(("Tiedostot/3D Mallit/" + std::string(runko.MalliNimi) + ".3ds").c_str(),
-                   F_OK) == 0)
-            vika += " (3D Mallit/" + std::string(runko.MalliNimi) +
-                    ".3ds is there: add it to the load list)";
-        t.Loydokset.push_back(Loydos(tiedosto, malliRivi, vika, kuka + " is not drawn"));
-    }
-    int tekstuuriRivi = AvaimenRivi(h, "TEKSTUURI");
-    if (tekstuuriRivi && nimet.g.EtsiTekstuuri(runko.TekstuuriNimi) == EI_INDEKSIA) {
-        std::string vika = "texture " + Lainaus(runko.TekstuuriNimi) +
-                           " is not in the load list's TEKSTUURIT" +
-                           Ehdotus(runko.TekstuuriNimi, Nimet(taulut.Tekstuurit));
-        if (access(("Tiedostot/Tekstuurit/" + std::string(runko.TekstuuriNimi) + ".tga").c_str(),
-                   F_OK) == 0)
-            vika += " (Tekstuurit/" + std::string(runko.TekstuuriNimi) +
-                    ".tga is there: add it to the load list)";
-        t.Loydokset.push_back(Loydos(tiedosto, tekstuuriRivi, vika, kuka + " is drawn untextured"));
+    const struct {
+        const char* avain;
+        bool loytyi;
+        const char *mika, *nimi, *osio, *kaava;
+        const std::vector<MERKINTA>& taulu;
+        std::string seuraus;
+    } haut[] = {
+        {"3D_MALLI", nimet.g.EtsiMalli(runko.MalliNimi) != EI_INDEKSIA, "model", runko.MalliNimi,
+         "3D_MALLIT", "3D Mallit/%s.3ds", taulut.Mallit, kuka + " is not drawn"},
+        {"TEKSTUURI", nimet.g.EtsiTekstuuri(runko.TekstuuriNimi) != EI_INDEKSIA, "texture",
+         runko.TekstuuriNimi, "TEKSTUURIT", "Tekstuurit/%s.tga", taulut.Tekstuurit,
+         kuka + " is drawn untextured"},
+    };
+    for (const auto& n : haut) {
+        int rivi = AvaimenRivi(h, n.avain);
+        if (!rivi || n.loytyi) continue;
+        std::string vika = std::string(n.mika) + " " + Lainaus(n.nimi) +
+                           " is not in the load list's " + n.osio + Ehdotus(n.nimi, Nimet(n.taulu));
+        // A file of that name in the folder is the load-list line forgotten.
+        char polku[POLUN_PITUUS + 1];
+        snprintf(polku, sizeof polku, n.kaava, n.nimi);
+        if (access(("Tiedostot/" + std::string(polku)).c_str(), F_OK) == 0)
+            vika += std::string(" (") + polku + " is there: add it to the load list)";
+        t.Loydokset.push_back(Loydos(tiedosto, rivi, vika, n.seuraus));
     }
 }
 
