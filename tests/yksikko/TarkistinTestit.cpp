@@ -178,12 +178,18 @@ TEST(Tarkistin, ABrokenCopyGetsTheExactFindings) {
     odotetut.push_back("Tiedostot/Kuuluva/aani5.ogg: missing" + V +
                        "key 5 in the menus plays nothing");
     KirjoitaTiedosto("Tiedostot/Muu Data/BubbleRaceB.dat",
-                     Rata(5, {-100, 98, 40, 0, -100, 96, 80, 0, -100, 94, 120, 0}));
+                     Rata(5, {-100, 98, 40, 0, -100, 96, 80, 1000, -100, -50, 120, 0}));
     KirjoitaTiedosto("Tiedostot/Muu Data/BubbleRaceC.dat",
                      Rata(3, {-100, 98, 40, 0, -100, NAN, 80, 0, -100, 94, 120, 0}));
     odotetut.push_back("Tiedostot/Muu Data/BubbleRaceB.dat: at byte 100: the count says 5 "
                        "bubbles, the file holds 3" +
                        V + "the race has 3");
+    odotetut.push_back("Tiedostot/Muu Data/BubbleRaceB.dat: at byte 60: bubble 2's boost 1000 is "
+                       "beyond the plane's top speed (times 1.2)" +
+                       V + "the flight step holds the speed at 100 units a step");
+    odotetut.push_back("Tiedostot/Muu Data/BubbleRaceB.dat: at byte 76: bubble 3 lies 50 units "
+                       "under the ground" +
+                       V + "no flight reaches it: a flight ends at the ground");
     odotetut.push_back("Tiedostot/Muu Data/BubbleRaceC.dat: at byte 36: bubble 2 holds a number "
                        "that is not finite" +
                        V + "the race ends before it, after 1 bubble");

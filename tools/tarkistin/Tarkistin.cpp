@@ -24,6 +24,10 @@ const char* const LEVEYDET_POLKU = "Tiedostot\\Fontit\\MerkkienLeveydet.txt";
 
 // The turn control's range: the flight step holds it within +-90 degrees.
 const double SUURIN_KAANTO = 90;
+// The flight step's speed limit (world units a step), and the reach of a race
+// bubble (2.25 x its scale of 4, world units).
+const double SUURIN_NOPEUS = 100;
+const double KUPLAN_SADE = 9;
 
 const char* const OBJEKTIN_AVAIMET[] = {"3D_MALLI", "TEKSTUURI", nullptr};
 const char* const LENNOKIN_AVAIMET[] = {"PP",           "3D_MALLI", "TEKSTUURI",       "MASSA",
@@ -302,6 +306,10 @@ void TarkistaFontti(TARKISTUS& t, const TAULUT& taulut) {
                                      "the mouse pointer is drawn as a plain block"));
     if (!luettu || !arkki || !arkki->Luettu) return;
     int sivu = leveydet[0];
+    if (sivu <= 0)
+        t.Loydokset.push_back(Loydos(tiedosto, 1,
+                                     "the sheet's side is given as " + std::to_string(sivu),
+                                     "the game takes the width of " + arkki->Tiedosto));
     // With the side wrong every width is measured against it: that one finding says it all.
     if (sivu > 0 && (sivu != arkki->Leveys || sivu != arkki->Korkeus)) {
         t.Loydokset.push_back(Loydos(
@@ -377,6 +385,32 @@ void TarkistaAanet(TARKISTUS& t) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
+// Bubbles the game takes but no flight can use as meant: a boost past the
+// flight step's speed limit, a bubble too deep under the ground to reach.
+void TarkistaKuplat(TARKISTUS& t, const std::string& tiedosto, const RATA& rata) {
+    for (Sint32 i = 0; i < rata.pituus; i++) {
+        const std::string kupla = "bubble " + std::to_string(i + 1);
+        char luku[32];
+        snprintf(luku, sizeof luku, "%g", rata.boostit[i]);
+        if (std::fabs(rata.boostit[i] * 1.2) > SUURIN_NOPEUS) {
+            LOYDOS l =
+                Loydos(tiedosto, 0,
+                       kupla + "'s boost " + luku + " is beyond the plane's top speed (times 1.2)",
+                       "the flight step holds the speed at 100 units a step");
+            l.Kohta = 4 + 32 * i + 24;
+            t.Loydokset.push_back(l);
+        }
+        double y = rata.kuplat[i].Sijainti.y;
+        if (y < -KUPLAN_SADE) {
+            snprintf(luku, sizeof luku, "%g", -y);
+            LOYDOS l = Loydos(tiedosto, 0, kupla + " lies " + luku + " units under the ground",
+                              "no flight reaches it: a flight ends at the ground");
+            l.Kohta = 4 + 32 * i + 8;
+            t.Loydokset.push_back(l);
+        }
+    }
+}
+
 } // namespace
 
 bool KaytaDatakansiota(const char* annettu, std::string& virhe) {
@@ -420,8 +454,10 @@ TARKISTUS TarkistaData() {
     std::unique_ptr<RATA> rata(new RATA);
     for (int tyyppi = 1; tyyppi < PELITYYPPEJA; tyyppi++) {
         LUKUHUOMIOT r;
+        rata->pituus = 0;
         LataaRata(RadanPolku(tyyppi), *rata, &r);
         LisaaHuomiot(t, Polku(RadanPolku(tyyppi)), TIEDOSTON_ROOLI{LAJI_RATA, ""}, r);
+        TarkistaKuplat(t, Polku(RadanPolku(tyyppi)), *rata);
     }
     return t;
 }
