@@ -59,9 +59,10 @@ struct RATA {
 // little-endian doubles. Whole entries only, at most 200; reading stops at the
 // first entry that is not a finite number. The track length becomes the number
 // of entries read; a file that cannot be opened leaves the track as it was.
-bool LataaRata(const char* polku, RATA& rata);
+// `huomiot` (the content checker's) gets what the reader fell back on.
+bool LataaRata(const char* polku, RATA& rata, LUKUHUOMIOT* huomiot = nullptr);
 // The same on bytes in memory.
-void RataTavuista(const Uint8* tavut, size_t n, RATA& rata);
+void RataTavuista(const Uint8* tavut, size_t n, RATA& rata, LUKUHUOMIOT* huomiot = nullptr);
 // "Tiedostot\Muu Data\BubbleRaceA.dat" .. "BubbleRaceF.dat" for game types 1..6.
 const char* RadanPolku(int pelityyppi);
 
