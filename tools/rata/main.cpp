@@ -27,7 +27,7 @@ void Kaytto(FILE* f) {
           "       reached, when, and the turn from the leg before; the total time is\n"
           "       the track's par. --plane names a plane of the data folder (its PP\n"
           "       name or its file) to fly; DATA_FOLDER holds Tiedostot (default: the\n"
-          "       working directory)\n"
+          "       folder the game would use)\n"
           "\n"
           "Exit status: 0 done; 1 the file has problems or a bubble was not reached;\n"
           "2 usage.\n",

@@ -6,6 +6,7 @@
 
 #include "files/TiedostoFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
+#include "shell/Komentorivi.h"
 #include "shell/Kuori.h"
 
 #include <SDL.h>
@@ -414,9 +415,18 @@ void TarkistaKuplat(TARKISTUS& t, const std::string& tiedosto, const RATA& rata)
 } // namespace
 
 bool KaytaDatakansiota(const char* annettu, std::string& virhe) {
-    if (!annettu || !*annettu) return true;
-    if (chdir(annettu) == 0) return true;
-    virhe = std::string(annettu) + ": " + strerror(errno);
+    if (annettu && *annettu) {
+        if (chdir(annettu) == 0) return true;
+        virhe = std::string(annettu) + ": " + strerror(errno);
+        return false;
+    }
+    // The folder the game would use: TAVIO_DATA, the working directory, beside
+    // the installed game, the install prefix. None found: the working
+    // directory, which then says what is missing.
+    DATAN_PAIKKA paikka = EtsiPelinData(nullptr);
+    if (!paikka.loytyi || paikka.tyohakemisto) return true;
+    if (chdir(paikka.kansio.c_str()) == 0) return true;
+    virhe = paikka.kansio + ": " + strerror(errno);
     return false;
 }
 

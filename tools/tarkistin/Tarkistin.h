@@ -44,7 +44,8 @@ struct TIEDOSTON_ROOLI {
 };
 
 // The folder the game would read its data from: `annettu` when given, else the
-// working directory. The tools work from there (the game's paths are relative to
+// one the game finds itself (TAVIO_DATA, the working directory, beside the
+// installed game, the install prefix). The tools work from there (the game's paths are relative to
 // it). False, with the reason, when the folder cannot be entered.
 bool KaytaDatakansiota(const char* annettu, std::string& virhe);
 

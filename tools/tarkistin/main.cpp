@@ -16,7 +16,8 @@ void Kaytto(FILE* f) {
           "race tracks, through the game's own readers and in the game's order, and\n"
           "prints each problem as\n"
           "  file:line: what is wrong \xE2\x80\x94 what the game will do\n"
-          "DATA_FOLDER is the folder that holds Tiedostot (default: the working directory).\n"
+          "DATA_FOLDER is the folder that holds Tiedostot (default: the one the game would\n"
+          "use: $TAVIO_DATA, the working directory, beside the installed game).\n"
           "\n"
           "  --json   the same findings as a JSON array\n"
           "  --help   this text\n"
@@ -58,7 +59,7 @@ int main(int argc, char** argv) {
     // A folder without Tiedostot is the wrong folder, not a broken one.
     if (access("Tiedostot", F_OK) != 0) {
         fprintf(stderr, "tavio-check: no folder Tiedostot in %s: name the folder that holds it\n",
-                kansio ? kansio : "the working directory");
+                kansio ? kansio : "the folder the game would use");
         return 2;
     }
     TARKISTUS t = TarkistaData();
