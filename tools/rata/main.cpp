@@ -137,10 +137,10 @@ int Lenna(const char* polku, const char* kone, const char* kansio) {
            "(-100, 100, 0), heading +z\nplane: %s\n",
            Nimi(polku), kuplat.size(), kuvaus.c_str());
     if (kaanto != 0)
-        printf("note: its MASSAJAKAUMA %g starts the first flight of a run turning; the pilot "
-               "flies every later flight, from a turn control of 0\n",
+        printf("note: its MASSAJAKAUMA %g starts the flight turning, as in the first flight of "
+               "a run; later flights start from the turn the last one left\n",
                kaanto);
-    KUPLALENTO lento = LennaKuplille(kuplat);
+    KUPLALENTO lento = LennaKuplille(kuplat, OHJAAJA{}, 1800, 0, kaanto);
     printf("bubble  reached  update  time (s)  turn (deg)\n");
     for (size_t i = 0; i < kuplat.size(); i++) {
         const KUPLAN_SAAVUTUS& s = lento.Kuplat[i];
