@@ -45,6 +45,8 @@ void PELITILA::AlustaObjektit() {
     l.piha.Alusta("Tiedostot\\Objektit\\Piha.txt");
     l.piha.Skaalaus = 10.0;
     LataaPPt(koneet.taulukko, koneet.maara);
+    l.haamut.koneet = koneet.taulukko;
+    l.haamut.koneita = koneet.maara;
     k->valittuKone = 0;
 }
 
