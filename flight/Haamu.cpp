@@ -20,23 +20,22 @@ void HAAMUT::Aloita(bool onKisa) {
     }
 }
 
+HAAMUN_ASENTO HaamunAsento(const OBJEKTI& body) {
+    const SIJAINTI& s = body.Sijainti;
+    VEKTORI f = body.Kiertomatriisi.EteenV(), u = body.Kiertomatriisi.YlosV();
+    return HAAMUN_ASENTO{(float)s.x,
+                         (float)s.y,
+                         (float)s.z,
+                         {(float)f.x, (float)f.y, (float)f.z},
+                         {(float)u.x, (float)u.y, (float)u.z}};
+}
+
 void HAAMUT::Nauhoita(const OBJEKTI& body) {
     if (nauha.maara >= nauha.asennot.size()) {
         taynna = true;
         return;
     }
-    HAAMUN_ASENTO& a = nauha.asennot[nauha.maara++];
-    const SIJAINTI& s = body.Sijainti;
-    VEKTORI f = body.Kiertomatriisi.EteenV(), u = body.Kiertomatriisi.YlosV();
-    a.x = (float)s.x;
-    a.y = (float)s.y;
-    a.z = (float)s.z;
-    a.eteen[0] = (float)f.x;
-    a.eteen[1] = (float)f.y;
-    a.eteen[2] = (float)f.z;
-    a.ylos[0] = (float)u.x;
-    a.ylos[1] = (float)u.y;
-    a.ylos[2] = (float)u.z;
+    nauha.asennot[nauha.maara++] = HaamunAsento(body);
 }
 
 bool HAAMUT::Asento(Uint32 n, OBJEKTI& o) const {

@@ -24,6 +24,9 @@ struct HAAMUN_ASENTO {
     float ylos[3];  // the plane's up (unit)
 };
 
+// The pose of a plane's body, as the ghost keeps it.
+HAAMUN_ASENTO HaamunAsento(const OBJEKTI& body);
+
 // One flight's path and what it is measured by.
 struct HAAMU {
     char kone[NIMEN_PITUUS + 1] = {};   // name of the plane it was flown with ("PP" of its file)

@@ -191,6 +191,21 @@ void PELITILA::AloitaKisa(int rata) {
     PidaLento(0);
 }
 
+void PELITILA::AnnaKisalleHaamu() {
+    HAAMUT& h = lento->haamut;
+    OBJEKTI edella = kiinnitetty.body;
+    VEKTORI eteen = edella.Kiertomatriisi.EteenV();
+    edella.Sijainti.x += 3 * eteen.x;
+    edella.Sijainti.y += 3 * eteen.y;
+    edella.Sijainti.z += 3 * eteen.z;
+    h.haamu.Varaa();
+    for (HAAMUN_ASENTO& a : h.haamu.asennot) a = HaamunAsento(edella);
+    h.haamu.maara = HAAMUN_PAIVITYKSET;
+    snprintf(h.haamu.kone, sizeof h.haamu.kone, "%s", Kone().name);
+    h.Ulkoasu(h.haamu.kone, Kone());
+    h.naytetaan = true;
+}
+
 int PELITILA::PidaLento(int kuplia) {
     Kone() = kiinnitetty;
     k->ruutu = LENTO_RUUTU;
