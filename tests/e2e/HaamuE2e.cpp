@@ -83,19 +83,22 @@ struct PELAAJA {
 
     KUORI& Kuori() { return *m.p->k; }
     LENTO& Lento() { return *m.p->lento; }
-    bool Valmistele() {
+    // The game started in step with the driver, with the fixed dice, from the
+    // same X server state; the mirror from the frames the game has drawn by then.
+    bool Kaynnista() {
+        p.tahdistetty = true;
+        p.siemen = SIEMEN;
         std::string komento = "mkdir '" + m.kansio + "' && cp -r '" + KoontiKansio() +
                               "/Tiedostot' '" + m.kansio + "/'";
-        if (system(komento.c_str()) != 0) return false;
+        if (!p.Valmistele() || system(komento.c_str()) != 0) return false;
         p.TasainenAlku();
-        return true;
-    }
-    // The mirror starts where the game is: its first frames had no input of ours.
-    void Alusta() {
+        if (!p.Kaynnista() || !p.OdotaIkkuna()) return false;
         m.Sisaan();
         m.p->AlustaIlmanIkkunaa(p.leveys, p.korkeus);
         m.Ulos();
+        // Those first frames had no input of ours.
         for (uint64_t i = 0; i < p.Kehykset(); i++) m.Kehys(uudet);
+        return true;
     }
 
     // One relative motion, kept inside the window (the grab would cut it short
@@ -138,6 +141,14 @@ struct PELAAJA {
         e.type = alas ? SDL_KEYDOWN : SDL_KEYUP;
         e.key.keysym.sym = sym;
         uudet.push_back(e);
+    }
+    // A key pressed for two frames: held in the second, released in the third.
+    void Paina(const char* keysym, SDLKey sym) {
+        Nappain(keysym, sym, true);
+        Kehys();
+        Kehys();
+        Nappain(keysym, sym, false);
+        Kehys();
     }
     // One frame of the game and of the mirror, on the same events.
     void Kehys() {
@@ -245,11 +256,7 @@ struct PELAAJA {
     }
     // Game over by Space, the summary back to the main menu.
     void Valikkoon() {
-        Nappain("space", SDLK_SPACE, true);
-        Kehys();
-        Kehys();
-        Nappain("space", SDLK_SPACE, false);
-        Kehys();
+        Paina("space", SDLK_SPACE);
         EXPECT_EQ(Kuori().ruutu, YHTEENVETO);
         Klikkaa(TakaisinVasemmalla(p));
         EXPECT_EQ(Kuori().ruutu, PAAVALIKKO);
@@ -328,14 +335,8 @@ double Sekunteja(std::chrono::steady_clock::time_point alku) {
 TEST(Haamu, RaceAFlownTwiceLeavesTheFirstAsTheGhostThatTheSecondSeesAndDoesNotBeat) {
     // ---- The first run: two flights of race A ----
     PELIAJO p;
-    p.tahdistetty = true;
-    p.siemen = SIEMEN;
-    ASSERT_TRUE(p.Valmistele());
     PELAAJA a(p);
-    ASSERT_TRUE(a.Valmistele());
-    ASSERT_TRUE(p.Kaynnista());
-    ASSERT_TRUE(p.OdotaIkkuna()) << p.Virheet();
-    a.Alusta();
+    ASSERT_TRUE(a.Kaynnista());
     a.EnsimmainenLento();
     EXPECT_TRUE(p.LueTiedosto(HAAMUTIEDOSTO).empty());
 
@@ -378,11 +379,7 @@ TEST(Haamu, RaceAFlownTwiceLeavesTheFirstAsTheGhostThatTheSecondSeesAndDoesNotBe
     p.Tallenna("e2e-haamu-nakyy");
 
     // Slower: paused until its clock is past the ghost's result.
-    a.Nappain("Pause", SDLK_PAUSE, true);
-    a.Kehys();
-    a.Kehys();
-    a.Nappain("Pause", SDLK_PAUSE, false);
-    a.Kehys();
+    a.Paina("Pause", SDLK_PAUSE);
     ASSERT_TRUE(a.Lento().tauko);
     // The result is the game's own clock, which runs on in the pause: the
     // driver lets it pass the ghost's result (and a second more), a frame at a
@@ -393,11 +390,7 @@ TEST(Haamu, RaceAFlownTwiceLeavesTheFirstAsTheGhostThatTheSecondSeesAndDoesNotBe
         a.Kehys();
     }
     EXPECT_EQ(a.Lento().haamut.paivitys, haamunPaivitys);
-    a.Nappain("Pause", SDLK_PAUSE, true);
-    a.Kehys();
-    a.Kehys();
-    a.Nappain("Pause", SDLK_PAUSE, false);
-    a.Kehys();
+    a.Paina("Pause", SDLK_PAUSE);
     ASSERT_FALSE(a.Lento().tauko);
     a.LennaKisa(false);
     ASSERT_EQ(rata.seuraava, rata.pituus);
@@ -409,14 +402,8 @@ TEST(Haamu, RaceAFlownTwiceLeavesTheFirstAsTheGhostThatTheSecondSeesAndDoesNotBe
 
     // ---- The second run: the same, but G hides the ghost in the first flight ----
     PELIAJO q;
-    q.tahdistetty = true;
-    q.siemen = SIEMEN;
-    ASSERT_TRUE(q.Valmistele());
     PELAAJA b(q);
-    ASSERT_TRUE(b.Valmistele());
-    ASSERT_TRUE(q.Kaynnista());
-    ASSERT_TRUE(q.OdotaIkkuna()) << q.Virheet();
-    b.Alusta();
+    ASSERT_TRUE(b.Kaynnista());
     b.EnsimmainenLento();
     EXPECT_EQ(b.LennaKisa(true), paivityksia);
     ASSERT_FALSE(b.Lento().haamut.naytetaan);
