@@ -24,6 +24,7 @@ bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento) {
         lento.rata.sakko = 0;
         lento.rata.boostiValmis = 0;
     }
+    HaamuAlku(lento, kone, k.pelityyppi);
     Mix_HaltMusic();
     // A moment to get hold of the mouse; nothing is drawn or read meanwhile.
     OdotaKunnes(AnnaTikit(), 1000);
@@ -193,10 +194,14 @@ void LentoRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, PAPE
     g.LisaaObjekti(lento.piha);
     g.LisaaObjekti(lento.museo);
     PuhaltajaAskel(lento.puhaltajat, lento.kuplat, g, lento.bonus);
+    HaamuPaivitys(lento, kone, n, g);
     lento.bonus.Paivita();
     lento.tiedot.Paivita(lento.kuplat, kone);
     Kamera(g, kone, lento.kameraTila);
     Hud(k, g, lento);
 
-    if (ruutuAlussa != PELI_OHI && k.ruutu == PELI_OHI) SoitaAani(kuuluva.aanet[1], 100);
+    if (ruutuAlussa != PELI_OHI && k.ruutu == PELI_OHI) {
+        HaamuLoppu(lento, k.pelityyppi);
+        SoitaAani(kuuluva.aanet[1], 100);
+    }
 }

@@ -123,17 +123,23 @@ SISALTO Sisalto(const GRAFIIKKA& g) {
     return s;
 }
 
-enum SKENE { TYHJA, VALIKKO, SURVIVOR200, SURVIVOR1000, KISA, HUIPPU, LUEMINUT_RUUTU, SKENEJA };
+enum SKENE {
+    TYHJA,
+    VALIKKO,
+    SURVIVOR200,
+    SURVIVOR1000,
+    KISA,
+    KISA_HAAMU,
+    HUIPPU,
+    LUEMINUT_RUUTU,
+    SKENEJA
+};
 const char* const SKENEN_NIMI[SKENEJA] = {"tyhja", "paavalikko", "survivor200", "survivor1000",
-                                          "kisa",  "halloffame", "lueminut"};
+                                          "kisa",  "kisa_haamu", "halloffame",  "lueminut"};
 const char* const SKENEN_SELITYS[SKENEJA] = {
-    "empty frame (clear + swap)",
-    "main menu",
-    "Survivor, 200 live bubbles",
-    "Survivor, 1000 live bubbles",
-    "Bubble race F",
-    "Hall of Fame (full table)",
-    "read-me screen",
+    "empty frame (clear + swap)",  "main menu",      "Survivor, 200 live bubbles",
+    "Survivor, 1000 live bubbles", "Bubble race F",  "Bubble race F with its ghost",
+    "Hall of Fame (full table)",   "read-me screen",
 };
 
 struct MITTAUS {
@@ -150,6 +156,7 @@ struct MITTARI {
     PELITILA& p;
     std::unique_ptr<LENTO> survivor, kisa;
     PAPERPLANE survivorKone, kisaKone;
+    std::unique_ptr<LENTO> kisaHaamu; // the same race with a ghost ahead of the plane
 
     void Valmistele() {
         KUORI& k = *p.k;
@@ -164,6 +171,8 @@ struct MITTARI {
         p.AloitaKisa(6);
         kisa.reset(new LENTO(*p.lento));
         kisaKone = p.kiinnitetty;
+        p.AnnaKisalleHaamu();
+        kisaHaamu.reset(new LENTO(*p.lento));
         k.ruutu = PAAVALIKKO;
     }
 
@@ -184,7 +193,8 @@ struct MITTARI {
             k.pelityyppi = 0;
             break;
         case KISA:
-            *p.lento = *kisa;
+        case KISA_HAAMU:
+            *p.lento = skene == KISA ? *kisa : *kisaHaamu;
             p.kiinnitetty = kisaKone;
             k.pelityyppi = 6;
             break;
@@ -226,7 +236,7 @@ struct MITTARI {
 
     // One frame as the game's loop runs it; returns its duration in ms.
     double Frame(int skene, SISALTO* sisalto) {
-        if (skene == SURVIVOR200 || skene == SURVIVOR1000 || skene == KISA)
+        if (skene == SURVIVOR200 || skene == SURVIVOR1000 || skene == KISA || skene == KISA_HAAMU)
             p.PidaLento(Kuplia(skene));
         double alku = Nyt();
         if (skene == TYHJA) {
@@ -597,7 +607,7 @@ int main(int argc, char** argv) {
     tulokset.Kirjaa("muisti.ensimmainen_kt", (double)muistiAlussa);
 
     // ---- Scenes ----
-    MITTARI mittari{p, nullptr, nullptr, {}, {}};
+    MITTARI mittari{p, nullptr, nullptr, {}, {}, nullptr};
     mittari.Valmistele();
     MITTAUS mittaukset[SKENEJA];
     const int lammitys = 20;

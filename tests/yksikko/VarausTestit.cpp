@@ -67,4 +67,13 @@ TEST_F(Lennot, SurvivorAndRaceFramesAllocateNothing) {
     p.AloitaKisa(6);
     EXPECT_EQ(Framet(300, 0), 0u);
     EXPECT_EQ(p.k->ruutu, LENTO_RUUTU);
+
+    // With a ghost flying beside the plane, and the flight recorded for one.
+    p.AnnaKisalleHaamu();
+    EXPECT_EQ(Framet(300, 0), 0u);
+    EXPECT_EQ(p.lento->haamut.nauha.maara, 600u);
+    p.Kehys(); // the ghost is what a frame queues last
+    ASSERT_GT(p.g.ObjektienMaara, 0u);
+    EXPECT_EQ(p.g.Objektit[p.g.ObjektienMaara - 1], &p.lento->haamut.kuva);
+    p.EiPiirretty();
 }

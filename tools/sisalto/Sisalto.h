@@ -37,6 +37,7 @@ bool TeeMaisema(const KOHDE& k);   // Piha and Museo
 bool TeeTekstit(const KOHDE& k);   // load list, object files, plane files
 bool TeeAanet(const KOHDE& k);     // music and sound effects
 bool TeeRadat(const KOHDE& k);     // the six race tracks
+bool TeeHaamu(const KOHDE& k);     // the race ghost's texture Haamu
 
 // Whether a point (world units) is inside a tree's crown in the yard.
 bool PuussaTaiAidassa(double x, double y, double z);
