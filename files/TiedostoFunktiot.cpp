@@ -63,7 +63,10 @@ bool OnkoTallenne(const char* polku) {
     size_t n = strlen(nimi);
     for (size_t i = 0; i < n; i++)
         if (Erotin(nimi[i])) return false;
-    return n > 4 && strcmp(nimi + n - 4, ".sav") == 0;
+    if (n > 4 && strcmp(nimi + n - 4, ".sav") == 0) return true;
+    // The race ghosts are the player's too: "HaamuA.dat" .. "HaamuF.dat".
+    return n == 10 && strncmp(nimi, "Haamu", 5) == 0 && nimi[5] >= 'A' && nimi[5] <= 'F' &&
+           strcmp(nimi + 6, ".dat") == 0;
 }
 
 void AsetaTiedostojenPaikka(const char* data, const char* tallenteet) {

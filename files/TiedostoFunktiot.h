@@ -27,8 +27,9 @@ enum { JARJESTELMAN_POLUN_PITUUS = 4095 };
 // data folder, and the player's own folder for the saves, once at start-up.
 //
 // The saves are the files of "Tiedostot\Muu Data" whose names end in ".sav"
-// (Setup.sav, Pisteet1.sav .. Pisteet7.sav); every other file, the race tracks
-// in the same folder included, is content and is read from the data folder.
+// (Setup.sav, Pisteet1.sav .. Pisteet7.sav) and the race ghosts HaamuA.dat ..
+// HaamuF.dat; every other file, the race tracks in the same folder included, is
+// content and is read from the data folder.
 bool OnkoTallenne(const char* polku);
 // `data`: the folder that holds Tiedostot ("" for the working directory).
 // `tallenteet`: the folder of the saves ("" for "Tiedostot\Muu Data" of the data
