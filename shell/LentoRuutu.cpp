@@ -91,6 +91,10 @@ void Kamera(GRAFIIKKA& g, const PAPERPLANE& kone, int tila) {
     kamera.HistoriaIndeksi++;
     if (kamera.HistoriaIndeksi >= kamera.HistoriaPituus) kamera.HistoriaIndeksi = 0;
     kamera.Viive = kamera.Historia[kamera.HistoriaIndeksi];
+    // A slot never written since start-up (the first nine updates of the first
+    // flight) would put the eye on the plane itself, from where nothing can be
+    // seen: the view is then taken from behind the nose as it points now.
+    if (kamera.Viive.x == 0 && kamera.Viive.y == 0 && kamera.Viive.z == 0) kamera.Viive = eteen;
     kamera.Paikka.Aseta(p.x - kamera.Viive.x, p.y - kamera.Viive.y, p.z - kamera.Viive.z);
 
     if (tila == 2) {

@@ -77,3 +77,18 @@ TEST_F(Lennot, SurvivorAndRaceFramesAllocateNothing) {
     EXPECT_EQ(p.g.Objektit[p.g.ObjektienMaara - 1], &p.lento->haamut.kuva);
     p.EiPiirretty();
 }
+
+// The first flight after start-up: the chase camera's delay line holds nothing
+// yet, and the eye must still stand a unit behind the plane, never on it (a
+// view from the plane's own position towards itself shows nothing at all).
+TEST_F(Lennot, TheFirstFlightsChaseCameraStandsBehindThePlaneFromTheStart) {
+    p.AloitaKisa(1);
+    for (int i = 0; i < 12; i++) {
+        p.Kehys();
+        p.EiPiirretty();
+        const KAMERA& k = p.g.Kamera();
+        double dx = k.Kohde.x - k.Paikka.x, dy = k.Kohde.y - k.Paikka.y,
+               dz = k.Kohde.z - k.Paikka.z;
+        EXPECT_NEAR(dx * dx + dy * dy + dz * dz, 1.0, 1e-9) << "update " << i;
+    }
+}
