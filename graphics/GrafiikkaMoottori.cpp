@@ -177,8 +177,10 @@ void GRAFIIKKA::PiirraKuvat() {
         q[2] = KULMA2D{x1, y1, k.U1, k.V1, r, g, b, a};
         q[3] = KULMA2D{k.X, y1, k.U0, k.V1, r, g, b, a};
     }
-    // Client arrays: the 3D pass left no buffer bound. The colour array is on only
-    // here, for the 3D pass draws in the current colour.
+    // Client arrays, so no buffer bound (the 3D pass leaves none, but a caller may
+    // have). The colour array is on only here, for the 3D pass draws in the current
+    // colour.
+    SidoTaulukkoPuskuri(0);
     glVertexPointer(2, GL_FLOAT, sizeof(KULMA2D), &Kulmat[0].x);
     glTexCoordPointer(2, GL_FLOAT, sizeof(KULMA2D), &Kulmat[0].u);
     glColorPointer(4, GL_FLOAT, sizeof(KULMA2D), &Kulmat[0].r);
