@@ -7,8 +7,10 @@
 // read past the data.
 #include "files/TiedostoFunktiot.h"
 
+#include "files/LukuHuomiot.h"
 #include "graphics/Malli3DFunktiot.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -55,22 +57,56 @@ struct LISTA {
 // length cannot be true. Returns where the next chunk header is read: right
 // after the entries, or at the end of what the cut list was read from.
 size_t LueLista(const unsigned char* d, size_t kohta, size_t lohkonLoppu, size_t tiedostonLoppu,
-                size_t koko, LISTA& lista) {
-    if (tiedostonLoppu < kohta + 2) return tiedostonLoppu;
+                size_t koko, LISTA& lista, LUKUHUOMIOT* huomiot) {
+    // The checker is told of the chunk (its header is 6 bytes before the data).
+    const size_t otsake = kohta - 6;
+    if (tiedostonLoppu < kohta + 2) {
+        if (huomiot) huomiot->LisaaKohtaan(MALLI_LISTA_KATKAISTU, otsake, Lue16(d + otsake), -1, 0);
+        return tiedostonLoppu;
+    }
     size_t n = Lue16(d + kohta);
     lista.alku = d + kohta + 2;
     if (n <= (tiedostonLoppu - kohta - 2) / koko) {
         lista.maara = n;
+        if (huomiot && kohta + 2 + n * koko > lohkonLoppu)
+            huomiot->LisaaKohtaan(MALLI_LISTA_LYHYT, otsake, Lue16(d + otsake), (long long)n);
         return kohta + 2 + n * koko;
     }
     size_t raja = lohkonLoppu >= kohta + 2 ? lohkonLoppu : tiedostonLoppu;
     lista.maara = (raja - kohta - 2) / koko;
+    if (huomiot)
+        huomiot->LisaaKohtaan(MALLI_LISTA_KATKAISTU, otsake, Lue16(d + otsake), (long long)n,
+                              (long long)lista.maara);
     return raja;
+}
+
+// The faces the model loses, for the checker: those with a corner past the
+// vertex list, those past the 16-bit vertex count, corners without a texture
+// coordinate, and a model with no face at all.
+void HuomaaPinnat(const LISTA& verteksit, const LISTA& pinnat, const LISTA& kartta,
+                  size_t kelvolliset, LUKUHUOMIOT& huomiot) {
+    size_t pois = 0, ilmanKarttaa = 0, kelpaavia = 0;
+    for (size_t i = 0; i < pinnat.maara; i++) {
+        const unsigned char* p = pinnat.alku + i * 8;
+        size_t kulmat[3] = {Lue16(p), Lue16(p + 2), Lue16(p + 4)};
+        if (kulmat[0] >= verteksit.maara || kulmat[1] >= verteksit.maara ||
+            kulmat[2] >= verteksit.maara) {
+            pois++;
+            continue;
+        }
+        if (++kelpaavia > SUURIN_PINTAMAARA) continue;
+        for (size_t k : kulmat)
+            if (k >= kartta.maara) ilmanKarttaa++;
+    }
+    if (pois > 0) huomiot.LisaaKohtaan(MALLI_PINNAT_POIS, -1, 0, pois, pinnat.maara);
+    if (kelpaavia > SUURIN_PINTAMAARA) huomiot.LisaaKohtaan(MALLI_LIIKAA_PINTOJA, -1, 0, kelpaavia);
+    if (ilmanKarttaa > 0) huomiot.LisaaKohtaan(MALLI_EI_KARTTAA, -1, 0, ilmanKarttaa);
+    if (kelvolliset == 0) huomiot.LisaaKohtaan(MALLI_TYHJA, -1);
 }
 
 } // namespace
 
-bool Lue3DS(FILE* f, MALLI3D& m) {
+bool Lue3DS(FILE* f, MALLI3D& m, LUKUHUOMIOT* huomiot) {
     if (!f) return false;
     std::vector<unsigned char> tiedosto;
     unsigned char lohko[1 << 16];
@@ -85,12 +121,26 @@ bool Lue3DS(FILE* f, MALLI3D& m) {
     // Each list replaces the previous one of its kind: the last mesh of the file wins.
     LISTA verteksit, pinnat, kartta;
     size_t kohta = 0;
+    int verkkoja = 0;       // vertex lists met (for the checker)
+    bool katkaistu = false; // a container ends past the file (told once, for the checker)
     while (koko - kohta >= 6) {
         Uint16 tunnus = Lue16(d + kohta);
         Uint32 pituus = Lue32(d + kohta + 2);
         size_t data = kohta + 6;
         // Where the chunk says it ends, kept within the file.
         size_t loppu = (pituus > koko - kohta) ? koko : kohta + pituus;
+        if (huomiot) {
+            bool sailio = tunnus == PAAOSA || tunnus == EDITORI || tunnus == KOLMIOVERKKO ||
+                          tunnus == OBJEKTILOHKO;
+            if (sailio && pituus < 6)
+                huomiot->LisaaKohtaan(MALLI_SAILIO_LYHYT, kohta, tunnus, pituus);
+            if (sailio && pituus > koko - kohta && !katkaistu) {
+                huomiot->LisaaKohtaan(MALLI_SAILIO_YLI, kohta, tunnus, pituus,
+                                      (long long)(koko - kohta));
+                katkaistu = true;
+            }
+            if (tunnus == VERTEKSILISTA) verkkoja++;
+        }
 
         // The containers and the lists do not depend on their lengths: their
         // contents are read from right after the header, as far as the file holds.
@@ -107,19 +157,22 @@ bool Lue3DS(FILE* f, MALLI3D& m) {
             break;
         }
         case VERTEKSILISTA:
-            kohta = LueLista(d, data, loppu, koko, 12, verteksit);
+            kohta = LueLista(d, data, loppu, koko, 12, verteksit, huomiot);
             break;
         case PINTALISTA:
             // Material and smoothing groups after the faces are met as chunks.
-            kohta = LueLista(d, data, loppu, koko, 8, pinnat);
+            kohta = LueLista(d, data, loppu, koko, 8, pinnat, huomiot);
             break;
         case KARTTALISTA:
-            kohta = LueLista(d, data, loppu, koko, 8, kartta);
+            kohta = LueLista(d, data, loppu, koko, 8, kartta, huomiot);
             break;
         default:
             // Skipped by its length; a length that cannot hold its own header
             // would never move on, and one past the end is a cut file.
             if (pituus < 6 || pituus > koko - kohta) {
+                if (huomiot)
+                    huomiot->LisaaKohtaan(pituus < 6 ? MALLI_LOHKO_LYHYT : MALLI_LOHKO_YLI, kohta,
+                                          tunnus, pituus);
                 kohta = koko;
             } else {
                 kohta += pituus;
@@ -127,6 +180,9 @@ bool Lue3DS(FILE* f, MALLI3D& m) {
             break;
         }
     }
+    if (huomiot && kohta < koko && !katkaistu)
+        huomiot->LisaaKohtaan(MALLI_LOPPUTAVUT, kohta, 0, (long long)(koko - kohta));
+    if (huomiot && verkkoja > 1) huomiot->LisaaKohtaan(MALLI_MONTA_VERKKOA, -1, 0, verkkoja);
 
     // A face whose corner is not in the vertex list is dropped; a corner past
     // the mapping list (or with none) gets texture coordinate 0.
@@ -137,6 +193,7 @@ bool Lue3DS(FILE* f, MALLI3D& m) {
             Lue16(p + 4) < verteksit.maara)
             kelvolliset++;
     }
+    if (huomiot) HuomaaPinnat(verteksit, pinnat, kartta, kelvolliset, *huomiot);
 
     delete[] m.Verteksit;
     delete[] m.TekstuuriKoordinaatit;
@@ -173,10 +230,13 @@ bool Lue3DS(FILE* f, MALLI3D& m) {
     return true;
 }
 
-bool Lataa3DS(const char* polku, MALLI3D& m) {
+bool Lataa3DS(const char* polku, MALLI3D& m, LUKUHUOMIOT* huomiot) {
     FILE* f = AvaaTiedosto(polku, "rb");
-    if (!f) return false;
-    bool ok = Lue3DS(f, m);
+    if (!f) {
+        if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
+        return false;
+    }
+    bool ok = Lue3DS(f, m, huomiot);
     fclose(f);
     return ok;
 }

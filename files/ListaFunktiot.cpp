@@ -6,9 +6,13 @@
 // no entry, and nothing is read past the text or written past a field.
 #include "files/TiedostoFunktiot.h"
 
+#include "files/LukuHuomiot.h"
+
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -43,54 +47,132 @@ const char* EtsiKentanLoppu(const char* p, char loppu, char kielletty) {
 
 // atoi of one widths line, kept within int (atoi itself has no defined result
 // past it, and a player's file may hold anything).
-int LueKokonaisluku(const char* s) {
-    long arvo = strtol(s, nullptr, 10);
-    if (arvo > INT_MAX) return INT_MAX;
-    if (arvo < INT_MIN) return INT_MIN;
-    return (int)arvo;
+int LueKokonaisluku(const char* s, int rivi, LUKUHUOMIOT* huomiot) {
+    char* loppu = nullptr;
+    long arvo = strtol(s, &loppu, 10);
+    int tulos = arvo > INT_MAX ? INT_MAX : arvo < INT_MIN ? INT_MIN : (int)arvo;
+    if (huomiot) {
+        if (loppu == s) {
+            huomiot->Lisaa(LEVEYS_EI_LUKU, rivi, s);
+        } else {
+            while (*loppu == ' ' || *loppu == '\t' || *loppu == '\r') loppu++;
+            if (*loppu) huomiot->Lisaa(LEVEYS_LOPUSSA_TEKSTIA, rivi, s).Arvo = tulos;
+            if (tulos != arvo) huomiot->Lisaa(LEVEYS_YLI_INT, rivi, s).Arvo = tulos;
+        }
+    }
+    return tulos;
+}
+
+// Lines of the places of a text met in order, counted once (a section of
+// thousands of entries is counted in one pass).
+struct RIVIT {
+    const char* kohta;
+    int rivi = 1;
+    int Rivi(const char* p) {
+        for (; kohta < p; kohta++)
+            if (*kohta == '\n') rivi++;
+        return rivi;
+    }
+};
+
+// The line from `p` to its end (its first 80 characters), for the findings.
+std::string Rivin(const char* p) {
+    const char* loppu = p;
+    while (*loppu && *loppu != '\n' && *loppu != '\r' && loppu - p < 80) loppu++;
+    return std::string(p, loppu);
+}
+
+// A section keyword meant as a heading stands alone on its line; the first
+// occurrence wins, so one inside a remark before the section takes its place.
+void HuomaaOsio(const char* teksti, RIVIT& rivit, const char* alku, size_t pituus,
+                const char* sulku, LUKUHUOMIOT& huomiot) {
+    int rivi = rivit.Rivi(alku);
+    const char* jalkeen = alku + pituus;
+    bool yksin = (alku == teksti || alku[-1] == '\n') &&
+                 (*jalkeen == '\0' || *jalkeen == '\n' || *jalkeen == '\r');
+    if (!yksin) {
+        const char* rivinAlku = alku;
+        while (rivinAlku > teksti && rivinAlku[-1] != '\n') rivinAlku--;
+        huomiot.Lisaa(OSIO_RIVIN_KESKELLA, rivi, Rivin(rivinAlku));
+    }
+    if (!sulku) huomiot.Lisaa(OSIO_EI_SULJETTU, rivi);
+}
+
+// Fields cut at POLUN_PITUUS characters.
+void HuomaaKentat(RIVIT& rivit, const char* kentta, const char* loppu1, const char* loppu2,
+                  LUKUHUOMIOT& huomiot) {
+    size_t pituus1 = (size_t)(loppu1 - kentta);
+    size_t pituus2 = loppu2 ? (size_t)(loppu2 - loppu1 - 1) : 0;
+    size_t pisin = pituus1 > pituus2 ? pituus1 : pituus2;
+    if (pisin > POLUN_PITUUS)
+        huomiot.Lisaa(OSIO_KENTTA_PITKA, rivit.Rivi(kentta)).Arvo = (long long)pisin;
 }
 
 } // namespace
 
-bool LataaLista(const char* polku, char*& teksti) {
+bool LataaLista(const char* polku, char*& teksti, LUKUHUOMIOT* huomiot) {
     FILE* f = AvaaTiedosto(polku, "rb");
-    if (!f) return false;
+    if (!f) {
+        if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
+        return false;
+    }
     char* puskuri = new char[LISTAN_PUSKURI];
     int n = 0;
+    bool ff = false;
     while (n < LISTAN_PUSKURI - 1) {
         int c = LueTekstiMerkki(f);
-        if (c == EOF || c == 0xFF) break;
+        if (c == EOF || c == 0xFF) {
+            ff = c == 0xFF;
+            break;
+        }
         puskuri[n++] = (char)c;
     }
     puskuri[n] = '\0';
+    if (huomiot) {
+        int rivi = RiviKohdassa(puskuri, puskuri + n);
+        if (ff) huomiot->Lisaa(LISTA_FF, rivi);
+        if (!ff && n == LISTAN_PUSKURI - 1 && LueTekstiMerkki(f) != EOF)
+            huomiot->Lisaa(LISTA_PITKA, rivi);
+    }
     fclose(f);
     teksti = puskuri;
     return true;
 }
 
-bool LataaFontinLeveydet(const char* polku, int* leveydet) {
+bool LataaFontinLeveydet(const char* polku, int* leveydet, LUKUHUOMIOT* huomiot) {
     FILE* f = AvaaTiedosto(polku, "rb");
-    if (!f) return false;
+    if (!f) {
+        if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
+        return false;
+    }
     // A line longer than its 15 characters leaves the stream failed: that line
     // gives the value of its first 15 characters and every later one 0, as the
     // widths files have always been read.
     bool epaonnistunut = false;
+    bool kerrottu = false; // the missing lines have been reported (findings only)
     for (int i = 0; i < FONTIN_RIVEJA; i++) {
         char rivi[FONTIN_RIVI + 1];
         int n = 0;
+        bool puuttuu = false; // the file has ended before this line
         if (!epaonnistunut) {
             for (;;) {
                 int c = LueTekstiMerkki(f);
+                if (c == EOF && n == 0) puuttuu = true;
                 if (c == EOF || c == '\n') break;
                 if (n == FONTIN_RIVI) {
                     epaonnistunut = true;
+                    if (huomiot) huomiot->Lisaa(LEVEYS_RIVI_PITKA, i + 1);
                     break;
                 }
                 rivi[n++] = (char)c;
             }
         }
         rivi[n] = '\0';
-        leveydet[i] = LueKokonaisluku(rivi);
+        if (puuttuu && huomiot && !kerrottu) {
+            huomiot->Lisaa(LEVEYS_RIVEJA_PUUTTUU).Arvo = i;
+            kerrottu = true;
+        }
+        leveydet[i] = LueKokonaisluku(rivi, i + 1, puuttuu || epaonnistunut ? nullptr : huomiot);
     }
     fclose(f);
     return true;
@@ -108,15 +190,22 @@ void LISTAN_OSIO::Vapauta(bool nimetKin) {
     Nimet = nullptr;
 }
 
-void LueListanOsio(const char* teksti, const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio) {
+void LueListanOsio(const char* teksti, const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio,
+                   LUKUHUOMIOT* huomiot) {
     osio = LISTAN_OSIO{};
+    if (huomiot) huomiot->OsionRivit.clear();
     if (!teksti || !avain || !*avain) return;
     const char* alku = strstr(teksti, avain);
-    if (!alku) return;
+    if (!alku) {
+        if (huomiot) huomiot->Lisaa(OSIO_PUUTTUU, 0, avain);
+        return;
+    }
 
     // The entry count is the '>' up to the closing '#'; a list that never closes
     // the section counts to its end.
     const char* sulku = strchr(alku, '#');
+    RIVIT rivit{teksti};
+    if (huomiot) HuomaaOsio(teksti, rivit, alku, strlen(avain), sulku, *huomiot);
     if (!sulku) sulku = alku + strlen(alku);
     int n = 0;
     for (const char* p = alku; p < sulku; p++)
@@ -141,21 +230,35 @@ void LueListanOsio(const char* teksti, const char* avain, bool kaksiKenttaa, LIS
             const char* loppu2 = nullptr;
             if (loppu1 && kaksiKenttaa) loppu2 = EtsiKentanLoppu(loppu1 + 1, ';', '=');
             const char* puolipiste = kaksiKenttaa ? loppu2 : loppu1;
+            if (huomiot) huomiot->OsionRivit.push_back(rivit.Rivi(p));
             if (puolipiste) {
                 osio.Tiedostot[i] = Kopioi(kentta, (size_t)(loppu1 - kentta));
                 if (osio.Nimet) osio.Nimet[i] = Kopioi(loppu1 + 1, (size_t)(loppu2 - loppu1 - 1));
+                if (huomiot) HuomaaKentat(rivit, kentta, loppu1, loppu2, *huomiot);
                 // The character right after the ';' is never looked at.
                 p = puolipiste + 1;
+                if (*p == '>' && huomiot) huomiot->Lisaa(OSIO_KIINNI, rivit.Rivi(p), Rivin(p));
                 if (*p) p++;
             } else {
                 // Not an entry: go on from the next character, so that a later
                 // well-formed entry of the section is still found.
+                if (huomiot) huomiot->Lisaa(OSIO_VIALLINEN, rivit.Rivi(p), Rivin(p));
                 p = kentta;
             }
+        } else if (huomiot) {
+            huomiot->OsionRivit.push_back(0);
+            huomiot->Lisaa(OSIO_KADONNUT, rivit.Rivi(sulku));
         }
         if (!osio.Tiedostot[i]) osio.Tiedostot[i] = Tyhja();
         if (osio.Nimet && !osio.Nimet[i]) osio.Nimet[i] = Tyhja();
     }
+}
+
+bool OsionPolku(const char* kansio, const char* tiedosto, char (&polku)[POLUN_PITUUS + 1]) {
+    int n = snprintf(polku, sizeof polku, "%s\\%s", kansio, tiedosto);
+    if (n >= 0 && (size_t)n < sizeof polku) return true;
+    polku[0] = '\0';
+    return false;
 }
 
 void LataaListanOsio(const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio) {

@@ -6,9 +6,11 @@
 // image, and whatever the file does not hold is filled with zero.
 #include "files/TiedostoFunktiot.h"
 
+#include "files/LukuHuomiot.h"
 #include "graphics/TekstuuriFunktiot.h"
 
 #include <SDL_endian.h>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 
@@ -96,15 +98,19 @@ template <size_t B> void KaannaKanavat(unsigned char* kohde, const unsigned char
 // Decodes run-length packets of B-byte pixels into `kuva` of `pikseleita`
 // pixels, already as RGB(A). Returns how many bytes from the start were
 // written, a whole number of pixels. A packet that runs past the last pixel is
-// clipped; packets may cross scan lines. A pixel cut by the end of the file
-// keeps the bytes it has, the rest zero.
-template <size_t B> size_t PuraRLE(LUKIJA& lukija, unsigned char* kuva, size_t pikseleita) {
+// clipped (and `leikattu` set); packets may cross scan lines. A pixel cut by
+// the end of the file keeps the bytes it has, the rest zero.
+template <size_t B>
+size_t PuraRLE(LUKIJA& lukija, unsigned char* kuva, size_t pikseleita, bool& leikattu) {
     size_t p = 0;
     while (p < pikseleita) {
         int otsake = lukija.Tavu();
         if (otsake < 0) break;
         size_t maara = (size_t)(otsake & 0x7F) + 1;
-        if (maara > pikseleita - p) maara = pikseleita - p;
+        if (maara > pikseleita - p) {
+            maara = pikseleita - p;
+            leikattu = true;
+        }
         unsigned char* q = kuva + p * B;
         if (otsake < 128) {
             size_t tavuja = maara * B;
@@ -135,10 +141,14 @@ template <size_t B> size_t PuraRLE(LUKIJA& lukija, unsigned char* kuva, size_t p
 
 } // namespace
 
-bool LueTGA(FILE* f, TEKSTUURI& t) {
+bool LueTGA(FILE* f, TEKSTUURI& t, LUKUHUOMIOT* huomiot) {
     if (!f) return false;
     unsigned char otsake[18];
-    if (fread(otsake, 1, sizeof otsake, f) != sizeof otsake) return false;
+    size_t otsakkeessa = fread(otsake, 1, sizeof otsake, f);
+    if (otsakkeessa != sizeof otsake) {
+        if (huomiot) huomiot->LisaaKohtaan(TGA_LYHYT_OTSAKE, 0, (long long)otsakkeessa);
+        return false;
+    }
     unsigned idPituus = otsake[0];
     unsigned karttaTyyppi = otsake[1];
     unsigned tyyppi = otsake[2];
@@ -146,12 +156,29 @@ bool LueTGA(FILE* f, TEKSTUURI& t) {
     unsigned korkeus = otsake[14] | (otsake[15] << 8);
     unsigned syvyys = otsake[16];
 
-    if (karttaTyyppi != 0) return false;
-    if (syvyys != 24 && syvyys != 32) return false;
-    if (tyyppi != 2 && tyyppi != 10) return false;
-    if (leveys == 0 || korkeus == 0) return false;
+    // Each refusal is told to the checker with the header byte that caused it.
+    if (karttaTyyppi != 0) {
+        if (huomiot) huomiot->LisaaKohtaan(TGA_VARIKARTTA, 1, karttaTyyppi);
+        return false;
+    }
+    if (syvyys != 24 && syvyys != 32) {
+        if (huomiot) huomiot->LisaaKohtaan(TGA_SYVYYS, 16, syvyys);
+        return false;
+    }
+    if (tyyppi != 2 && tyyppi != 10) {
+        if (huomiot) huomiot->LisaaKohtaan(TGA_TYYPPI, 2, tyyppi);
+        return false;
+    }
+    if (leveys == 0 || korkeus == 0) {
+        if (huomiot) huomiot->LisaaKohtaan(TGA_TYHJA, 12, leveys, korkeus);
+        return false;
+    }
     uint64_t pikseleita = (uint64_t)leveys * (uint64_t)korkeus;
-    if (pikseleita > SUURIN_KUVA) return false;
+    if (pikseleita > SUURIN_KUVA) {
+        if (huomiot) huomiot->LisaaKohtaan(TGA_LIIAN_SUURI, 12, leveys, korkeus);
+        return false;
+    }
+    if (huomiot && (otsake[17] & 0x20)) huomiot->LisaaKohtaan(TGA_YLHAALTA, 17);
     size_t b = syvyys / 8;
     size_t koko = (size_t)pikseleita * b;
 
@@ -163,19 +190,26 @@ bool LueTGA(FILE* f, TEKSTUURI& t) {
     // the first row of the file is texture coordinate 0.
     unsigned char* kuva = new unsigned char[koko];
     // What the file does not hold is zero.
+    size_t saatu = koko; // bytes of pixels the file held
+    bool leikattu = false;
     if (tyyppi == 2) {
         size_t luettu = lukija->Lue(kuva, koko);
         memset(kuva + luettu, 0, koko - luettu);
+        saatu = luettu;
         if (b == 4)
             KaannaKanavat<4>(kuva, kuva, (size_t)pikseleita);
         else
             KaannaKanavat<3>(kuva, kuva, (size_t)pikseleita);
     } else {
-        size_t kirjoitettu = (b == 4) ? PuraRLE<4>(*lukija, kuva, (size_t)pikseleita)
-                                      : PuraRLE<3>(*lukija, kuva, (size_t)pikseleita);
+        size_t kirjoitettu = (b == 4) ? PuraRLE<4>(*lukija, kuva, (size_t)pikseleita, leikattu)
+                                      : PuraRLE<3>(*lukija, kuva, (size_t)pikseleita, leikattu);
         memset(kuva + kirjoitettu, 0, koko - kirjoitettu);
+        saatu = kirjoitettu;
     }
     delete lukija;
+    if (huomiot && saatu < koko)
+        huomiot->LisaaKohtaan(TGA_KATKAISTU, -1, (long long)(saatu / b), (long long)pikseleita);
+    if (huomiot && leikattu) huomiot->LisaaKohtaan(TGA_RLE_YLI, -1);
 
     delete[] t.Pikselit;
     t.Pikselit = kuva;
@@ -186,10 +220,13 @@ bool LueTGA(FILE* f, TEKSTUURI& t) {
     return true;
 }
 
-bool LataaTGA(const char* polku, TEKSTUURI& t) {
+bool LataaTGA(const char* polku, TEKSTUURI& t, LUKUHUOMIOT* huomiot) {
     FILE* f = AvaaTiedosto(polku, "rb");
-    if (!f) return false;
-    bool ok = LueTGA(f, t);
+    if (!f) {
+        if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
+        return false;
+    }
+    bool ok = LueTGA(f, t, huomiot);
     fclose(f);
     return ok;
 }

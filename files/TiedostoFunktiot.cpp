@@ -1,6 +1,7 @@
 // Paths, text-mode reading, the keyword reader and the safe writer.
 #include "files/TiedostoFunktiot.h"
 
+#include "files/LukuHuomiot.h"
 #include "foundation/PerusFunktiot.h"
 
 #include <cerrno>
@@ -62,7 +63,10 @@ bool OnkoTallenne(const char* polku) {
     size_t n = strlen(nimi);
     for (size_t i = 0; i < n; i++)
         if (Erotin(nimi[i])) return false;
-    return n > 4 && strcmp(nimi + n - 4, ".sav") == 0;
+    if (n > 4 && strcmp(nimi + n - 4, ".sav") == 0) return true;
+    // The race ghosts are the player's too: "HaamuA.dat" .. "HaamuF.dat".
+    return n == 10 && strncmp(nimi, "Haamu", 5) == 0 && nimi[5] >= 'A' && nimi[5] <= 'F' &&
+           strcmp(nimi + 6, ".dat") == 0;
 }
 
 void AsetaTiedostojenPaikka(const char* data, const char* tallenteet) {
@@ -110,10 +114,16 @@ int LueTekstiMerkki(FILE* f) {
 
 // ---- Keyword reader ---------------------------------------------------------
 
+int AVAINLUKIJA::Merkki() {
+    int c = LueTekstiMerkki(f);
+    if (c == '\n') Rivi++;
+    return c;
+}
+
 bool AVAINLUKIJA::OhitaMerkkiin(char merkki, int enintaan) {
     if (Virhe) return false;
     for (int i = 0; i < enintaan; i++) {
-        int c = LueTekstiMerkki(f);
+        int c = Merkki();
         if (c == EOF) {
             Virhe = true;
             return false;
@@ -128,7 +138,7 @@ bool AVAINLUKIJA::LueErottimeen(char* ulos, int koko, char erotin) {
     if (Virhe) return false;
     int n = 0;
     for (;;) {
-        int c = LueTekstiMerkki(f);
+        int c = Merkki();
         if (c == EOF) {
             // What was read before the end still counts; nothing is read after it.
             Virhe = true;
@@ -140,6 +150,7 @@ bool AVAINLUKIJA::LueErottimeen(char* ulos, int koko, char erotin) {
         if (n + 1 >= koko) {
             // Left for the next read: it may be the '#' of the next entry.
             ungetc(c, f);
+            if (c == '\n') Rivi--;
             ulos[n] = '\0';
             return false;
         }
@@ -151,11 +162,17 @@ bool AVAINLUKIJA::LueErottimeen(char* ulos, int koko, char erotin) {
 
 bool AVAINLUKIJA::LueAvain(char avain[99]) {
     avain[0] = '\0';
-    OhitaMerkkiin('#', 1000);
+    bool risuaita = OhitaMerkkiin('#', 1000);
     if (Virhe) return false;
+    AvaimenRivi = Rivi;
+    ViimeAvain = avain;
+    if (!risuaita && Huomiot) Huomiot->Lisaa(AVAIN_KAUKANA, Rivi);
     // An overlong keyword (a remark with a '#' in it, say) names no entry; the
     // search for the next '#' goes on from where it was cut.
-    if (!LueErottimeen(avain, 99, ';') && !Virhe) avain[0] = '\0';
+    if (!LueErottimeen(avain, 99, ';') && !Virhe) {
+        avain[0] = '\0';
+        if (Huomiot) Huomiot->Lisaa(AVAIN_PITKA, AvaimenRivi);
+    }
     bool luettu = !Virhe || Loppu;
     Loppu = false;
     return luettu;
@@ -163,23 +180,49 @@ bool AVAINLUKIJA::LueAvain(char avain[99]) {
 
 bool AVAINLUKIJA::LueArvo(char arvo[99]) {
     arvo[0] = '\0';
-    if (!OhitaMerkkiin('>', 99)) return false;
+    if (!OhitaMerkkiin('>', 99)) {
+        if (Huomiot) Huomiot->Lisaa(ARVO_EI_NUOLTA, AvaimenRivi, ViimeAvain ? ViimeAvain : "");
+        return false;
+    }
+    ArvonRivi = Rivi;
     // The whole line is read, so that a long value or a long remark after the
     // ';' never runs into the next line's keyword.
     int n = 0;
     bool katkaistu = false; // past the value's ';': the rest of the line is a remark
+    bool liianPitka = false;
     for (;;) {
-        int c = LueTekstiMerkki(f);
+        int c = Merkki();
         if (c == EOF) {
             Virhe = true;
             break;
         }
         if (c == '\n') break;
         if (c == ';') katkaistu = true;
-        if (!katkaistu && n < 98) arvo[n++] = (char)c;
+        if (!katkaistu && n < 98)
+            arvo[n++] = (char)c;
+        else if (!katkaistu)
+            liianPitka = true;
     }
     arvo[n] = '\0';
+    if (liianPitka && Huomiot)
+        Huomiot->Lisaa(ARVO_KATKAISTU, ArvonRivi, ViimeAvain ? ViimeAvain : "");
     return !Virhe || n > 0;
+}
+
+void AVAINLUKIJA::HuomaaLoppu(bool loppuLuettu) {
+    if (!Huomiot) return;
+    if (!loppuLuettu) {
+        Huomiot->Lisaa(EI_LOPPUA);
+        return;
+    }
+    // What stands after END_OF_FILE is only looked for keys: its remarks are no
+    // fault of the file.
+    LUKUHUOMIOT* huomiot = Huomiot;
+    Huomiot = nullptr;
+    char avain[99];
+    while (LueAvain(avain))
+        if (avain[0]) huomiot->Lisaa(AVAIN_LOPUN_JALKEEN, AvaimenRivi, avain);
+    Huomiot = huomiot;
 }
 
 // ---- Safe saving ------------------------------------------------------------

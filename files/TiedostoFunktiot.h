@@ -10,6 +10,10 @@
 
 struct TEKSTUURI;
 struct MALLI3D;
+// What a reader fell back on (files/LukuHuomiot.h): the content checker passes a
+// record to the readers below, the game passes none, and the readers do the same
+// either way.
+struct LUKUHUOMIOT;
 
 // Longest path and load-list field the game keeps (characters, without the NUL).
 enum { POLUN_PITUUS = 511 };
@@ -23,8 +27,9 @@ enum { JARJESTELMAN_POLUN_PITUUS = 4095 };
 // data folder, and the player's own folder for the saves, once at start-up.
 //
 // The saves are the files of "Tiedostot\Muu Data" whose names end in ".sav"
-// (Setup.sav, Pisteet1.sav .. Pisteet7.sav); every other file, the race tracks
-// in the same folder included, is content and is read from the data folder.
+// (Setup.sav, Pisteet1.sav .. Pisteet7.sav) and the race ghosts HaamuA.dat ..
+// HaamuF.dat; every other file, the race tracks in the same folder included, is
+// content and is read from the data folder.
 bool OnkoTallenne(const char* polku);
 // `data`: the folder that holds Tiedostot ("" for the working directory).
 // `tallenteet`: the folder of the saves ("" for "Tiedostot\Muu Data" of the data
@@ -59,12 +64,12 @@ bool TallennaTurvallisesti(const char* polku, const void* tavut, size_t maara);
 // Reads the whole text file (at most 99998 characters, up to a byte 0xFF) into a
 // new buffer of 99999 characters, NUL-terminated. False, and `teksti` untouched,
 // when the file cannot be opened. The caller owns the buffer (delete[]).
-bool LataaLista(const char* polku, char*& teksti);
+bool LataaLista(const char* polku, char*& teksti, LUKUHUOMIOT* huomiot = nullptr);
 
 // Reads 257 integer lines (line 1 the font sheet's side, then the widths of glyphs
 // 0..255) as atoi reads them; missing lines give 0. False, and the array untouched,
 // when the file cannot be opened.
-bool LataaFontinLeveydet(const char* polku, int* leveydet);
+bool LataaFontinLeveydet(const char* polku, int* leveydet, LUKUHUOMIOT* huomiot = nullptr);
 
 // The entries of one section of the load list.
 struct LISTAN_OSIO {
@@ -82,9 +87,14 @@ struct LISTAN_OSIO {
 // name ';' when `kaksiKenttaa`, else file name ';'). Every entry of the result is
 // a string (empty where the text held no well-formed entry); nothing is read past
 // the text.
-void LueListanOsio(const char* teksti, const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio);
+void LueListanOsio(const char* teksti, const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio,
+                   LUKUHUOMIOT* huomiot = nullptr);
 // The same from "Tiedostot\LatausLista.txt"; no entries when the list cannot be read.
 void LataaListanOsio(const char* avain, bool kaksiKenttaa, LISTAN_OSIO& osio);
+
+// "<kansio>\<tiedosto>" into `polku`. False, and `polku` empty (a path that
+// opens nothing), when it does not fit: cut, it would name another file.
+bool OsionPolku(const char* kansio, const char* tiedosto, char (&polku)[POLUN_PITUUS + 1]);
 
 // The table of a two-field section: one record per entry, set up by
 // T::Alusta("<kansio>\<file>", name), which takes the name over. Every entry
@@ -97,7 +107,7 @@ T* LataaOsionTaulukko(const char* avain, const char* kansio, N& maara) {
     T* taulu = osio.Maara > 0 ? new T[osio.Maara] : nullptr;
     for (int i = 0; i < osio.Maara; i++) {
         char polku[POLUN_PITUUS + 1];
-        snprintf(polku, sizeof polku, "%s\\%s", kansio, osio.Tiedostot[i]);
+        OsionPolku(kansio, osio.Tiedostot[i], polku);
         taulu[i].Alusta(polku, osio.Nimet[i]);
     }
     osio.Vapauta(false);
@@ -109,13 +119,13 @@ T* LataaOsionTaulukko(const char* avain, const char* kansio, N& maara) {
 // Decodes a 24- or 32-bit true-colour TGA (types 2 and 10) into the texture's
 // pixel fields as RGB(A), rows in file order. False, texture unchanged, when the
 // file cannot be opened or is of a refused kind.
-bool LataaTGA(const char* polku, TEKSTUURI& t);
-bool LueTGA(FILE* f, TEKSTUURI& t);
+bool LataaTGA(const char* polku, TEKSTUURI& t, LUKUHUOMIOT* huomiot = nullptr);
+bool LueTGA(FILE* f, TEKSTUURI& t, LUKUHUOMIOT* huomiot = nullptr);
 
 // Reads a 3DS mesh into the model's flat triangle list. False, model unchanged,
 // when the file cannot be opened.
-bool Lataa3DS(const char* polku, MALLI3D& m);
-bool Lue3DS(FILE* f, MALLI3D& m);
+bool Lataa3DS(const char* polku, MALLI3D& m, LUKUHUOMIOT* huomiot = nullptr);
+bool Lue3DS(FILE* f, MALLI3D& m, LUKUHUOMIOT* huomiot = nullptr);
 
 // ---- Keyword files (object and plane files) -------------------------------
 
@@ -127,6 +137,11 @@ struct AVAINLUKIJA {
     FILE* f = nullptr;
     bool Virhe = false; // failed (the file has ended): reads nothing more
     bool Loppu = false; // the last read ended at the end of the file (what it read counts)
+    LUKUHUOMIOT* Huomiot = nullptr;   // findings for the content checker; none in the game
+    int Rivi = 1;                     // line of the next character
+    int AvaimenRivi = 0;              // line of the last key's '#'
+    int ArvonRivi = 0;                // line of the last value's '>'
+    const char* ViimeAvain = nullptr; // the last key read (the caller's buffer)
 
     // Skips up to and including the next `merkki`, at most `enintaan` characters.
     // True when it was found; at the end of the file the reader fails.
@@ -144,4 +159,10 @@ struct AVAINLUKIJA {
     // consumed however long it is. False, with an empty value, when there is no
     // '>' within reach (the reader goes on from there) or the reader has failed.
     bool LueArvo(char arvo[99]);
+    // For the checker, after the reading loop: a file that ended without
+    // END_OF_FILE, and the keys after it that are never read (this reads on to
+    // the end of the file). Nothing without Huomiot.
+    void HuomaaLoppu(bool loppuLuettu);
+    // LueTekstiMerkki, counting the lines.
+    int Merkki();
 };

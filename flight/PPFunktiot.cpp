@@ -1,8 +1,10 @@
 #include "flight/PPFunktiot.h"
 
+#include "files/LukuHuomiot.h"
 #include "files/TiedostoFunktiot.h"
 #include "foundation/PerusFunktiot.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -136,19 +138,25 @@ void PAPERPLANE::PaivitaFysiikka(MAAILMA maailma, BONUS& bonus) {
     OrthonormalizeMatrix(M.m);
 }
 
-void PAPERPLANE::Alusta(const char* polku) {
+void PAPERPLANE::Alusta(const char* polku, LUKUHUOMIOT* huomiot) {
     // Whatever the file holds or lacks, the record is usable: empty names, zero
     // numbers, then the flight start state.
     *this = PAPERPLANE{};
     FILE* f = AvaaTiedosto(polku, "r");
+    if (!f && huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
     if (f) {
         AVAINLUKIJA lukija;
         lukija.f = f;
+        lukija.Huomiot = huomiot;
         char avain[99], arvo[99];
+        bool loppu = false;
         // A file that never says END_OF_FILE ends at its end with what was read
         // so far; a key with no '>' within reach keeps the field as it was.
         while (lukija.LueAvain(avain)) {
-            if (strcmp(avain, "END_OF_FILE") == 0) break;
+            if (strcmp(avain, "END_OF_FILE") == 0) {
+                loppu = true;
+                break;
+            }
             char* teksti = nullptr;
             double* luku = nullptr;
             if (strcmp(avain, "PP") == 0) teksti = name;
@@ -158,11 +166,17 @@ void PAPERPLANE::Alusta(const char* polku) {
             if (strcmp(avain, "MASSAJAKAUMA") == 0) luku = &massDistribution;
             if (strcmp(avain, "SIIPIALA") == 0) luku = &wingArea;
             if (strcmp(avain, "AERODYNAAMISUUS") == 0) luku = &aerodynamics;
-            if (!teksti && !luku) continue;
+            if (!teksti && !luku) {
+                if (huomiot && avain[0])
+                    huomiot->Lisaa(AVAIN_TUNTEMATON, lukija.AvaimenRivi, avain);
+                continue;
+            }
             if (!lukija.LueArvo(arvo)) continue;
             if (teksti) KopioiNimi(teksti, arvo);
             if (luku) *luku = TekstiLuvuksi(arvo);
+            if (huomiot) huomiot->Avain(avain, lukija.ArvonRivi, arvo, luku != nullptr);
         }
+        lukija.HuomaaLoppu(loppu);
         fclose(f);
     }
     elevonA = 0;
@@ -179,8 +193,7 @@ void LataaPPt(PAPERPLANE*& koneet, int& maara) {
     koneet = new PAPERPLANE[maara];
     for (int i = 0; i < maara; i++) {
         char polku[POLUN_PITUUS + 1];
-        const char* tiedosto = osio.Tiedostot[i] ? osio.Tiedostot[i] : "";
-        snprintf(polku, sizeof polku, "Tiedostot\\PP\\%s", tiedosto);
+        OsionPolku("Tiedostot\\PP", osio.Tiedostot[i] ? osio.Tiedostot[i] : "", polku);
         koneet[i].Alusta(polku);
     }
     osio.Vapauta(true);

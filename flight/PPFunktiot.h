@@ -6,6 +6,8 @@
 #include "flight/FysiikkaMoottori.h"
 #include "graphics/ObjektiFunktiot.h"
 
+struct LUKUHUOMIOT;
+
 struct PAPERPLANE {
     char name[NIMEN_PITUUS + 1] = {}; // key "PP"
     double mass = 0;                  // key "MASSA"; read by no flight code
@@ -21,7 +23,8 @@ struct PAPERPLANE {
 
     // Reads a plane file (keys PP, 3D_MALLI, TEKSTUURI, MASSA, MASSAJAKAUMA,
     // SIIPIALA, AERODYNAAMISUUS, END_OF_FILE) and sets the flight start state.
-    void Alusta(const char* polku);
+    // `huomiot` (the content checker's) gets what the reader fell back on.
+    void Alusta(const char* polku, LUKUHUOMIOT* huomiot = nullptr);
 
     // One physics step.
     //   state in/out: push (consumed), acceleration, velocity, body position and

@@ -196,7 +196,8 @@ bool OnNumero(char c) {
 
 } // namespace
 
-double TekstiLuvuksi(const char* teksti) {
+double TekstiLuvuksi(const char* teksti, const char** loppu) {
+    if (loppu) *loppu = teksti;
     if (!teksti) return 0;
     const char* p = teksti;
     while (*p == ' ' || (*p >= '\t' && *p <= '\r')) p++;
@@ -218,6 +219,7 @@ double TekstiLuvuksi(const char* teksti) {
             p = e;
         }
     }
+    if (loppu) *loppu = p;
     // strtod of exactly the accepted characters, so that it cannot go on into
     // a form of its own.
     char lyhyt[128];

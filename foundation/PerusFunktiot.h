@@ -42,8 +42,10 @@ void PyyhiLoppu(char* teksti, char c);
 // and exponent, the rest ignored; text with no number gives 0, and so do the
 // forms a player never writes by accident but some C libraries take ("nan",
 // "inf", hexadecimal), so a file can never give a not-a-number. Past the range
-// of a double it gives plus or minus infinity, as the C library does.
-double TekstiLuvuksi(const char* teksti);
+// of a double it gives plus or minus infinity, as the C library does. `loppu`,
+// when given, is set to the first character not read (`teksti` itself when
+// there is no number).
+double TekstiLuvuksi(const char* teksti, const char** loppu = nullptr);
 
 // Plays a sound once on the first free mixer channel and sets that channel's
 // volume (0..128). A sound that failed to load, or no free channel, plays nothing

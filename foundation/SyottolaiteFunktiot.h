@@ -13,6 +13,7 @@ enum {
     NAPPI_ESC = 5,
     NAPPI_SPACE = 6,
     NAPPI_1 = 22, // digits 1..5 are 22..26
+    NAPPI_G = 50,
     NAPPI_Q = 60,
     NAPPI_PAGE_UP = 95,
     NAPPI_PAGE_DOWN = 96,

@@ -1,15 +1,22 @@
 // The font-width file as the game reads it at start-up, the 256 glyphs built
 // from it, and a text of every glyph laid out with them, with the pointer on it.
 #include "MuistiTiedosto.h"
+#include "files/LukuHuomiot.h"
 #include "files/TiedostoFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
 
 #include <cmath>
+#include <cstring>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* polku = Tiedosto().Kirjoita(data, size);
     int leveydet[257];
     VAADI(LataaFontinLeveydet(polku, leveydet));
+    // The content checker's reading gives the same widths.
+    int toiset[257];
+    LUKUHUOMIOT huomiot;
+    VAADI(LataaFontinLeveydet(polku, toiset, &huomiot));
+    VAADI(memcmp(toiset, leveydet, sizeof toiset) == 0);
 
     // The renderer's buffers and a font, without OpenGL, as the text layout needs.
     static GRAFIIKKA* g = [] {

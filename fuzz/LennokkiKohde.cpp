@@ -1,6 +1,7 @@
 // A plane file as the game reads it, then the plane's first flight steps from
 // the flight start: whatever the file holds, the plane stays a finite thing.
 #include "MuistiTiedosto.h"
+#include "files/LukuHuomiot.h"
 #include "flight/PPFunktiot.h"
 
 #include <cmath>
@@ -29,6 +30,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     VAADI(!std::isnan(p.mass) && !std::isnan(p.massDistribution));
     VAADI(!std::isnan(p.wingArea) && !std::isnan(p.aerodynamics));
     VAADI(p.body.Skaalaus == 0.3 && p.elevonA == 0 && p.elevonB == 0);
+    // The content checker's reading gives the same plane.
+    PAPERPLANE q;
+    LUKUHUOMIOT huomiot;
+    q.Alusta(polku, &huomiot);
+    VAADI(strcmp(q.name, p.name) == 0 && strcmp(q.body.MalliNimi, p.body.MalliNimi) == 0);
+    VAADI(strcmp(q.body.TekstuuriNimi, p.body.TekstuuriNimi) == 0);
+    for (double PAPERPLANE::*kentta : {&PAPERPLANE::mass, &PAPERPLANE::massDistribution,
+                                       &PAPERPLANE::wingArea, &PAPERPLANE::aerodynamics})
+        VAADI(memcmp(&(q.*kentta), &(p.*kentta), sizeof(double)) == 0);
 
     // The flight start and the first steps, as the flight screen runs them (it
     // writes the straightening flag before every step).

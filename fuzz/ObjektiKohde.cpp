@@ -1,6 +1,7 @@
 // An object file as the game reads it, then a copy of the object as the bubbles
 // and race bubbles are made, and its names resolved against an empty table.
 #include "MuistiTiedosto.h"
+#include "files/LukuHuomiot.h"
 #include "graphics/GrafiikkaMoottori.h"
 
 #include <cstring>
@@ -20,6 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     VAADI(memchr(o.MalliNimi, 0, sizeof o.MalliNimi) != nullptr);
     VAADI(memchr(o.TekstuuriNimi, 0, sizeof o.TekstuuriNimi) != nullptr);
     VAADI(o.Sijainti.x == 0 && o.Sijainti.y == 0 && o.Sijainti.z == 0 && o.Skaalaus == 1.0);
+    // The content checker's reading gives the same names.
+    OBJEKTI toinen;
+    LUKUHUOMIOT huomiot;
+    toinen.Alusta(polku, &huomiot);
+    VAADI(strcmp(toinen.MalliNimi, o.MalliNimi) == 0);
+    VAADI(strcmp(toinen.TekstuuriNimi, o.TekstuuriNimi) == 0);
 
     OBJEKTI kopio;
     kopio.Alusta(o);

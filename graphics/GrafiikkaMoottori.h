@@ -17,6 +17,14 @@
 // Capacities of the draw buffers per frame; what does not fit is dropped.
 enum { OBJEKTIPUSKURI = 2000, KUVAPUSKURI = 10000 };
 
+// One corner of a queued image as the 2D pass hands it to OpenGL: the values the
+// image's quad is drawn with, one array element a vertex.
+struct KULMA2D {
+    float x, y;       // 2D units
+    float u, v;       // texture coordinate
+    float r, g, b, a; // tint, 0..1
+};
+
 struct GRAFIIKKA {
     Uint32 MallienMaara = 0;
     MALLI3D* Mallit = nullptr; // load-list order
@@ -34,6 +42,12 @@ struct GRAFIIKKA {
     FONTTI* Fontit = nullptr;
     KUVA Osoitin; // the pointer image
     bool OsoitinNakyvissa = true;
+    // The 2D pass's vertex arrays, four corners an image of Kuvat: made once, so
+    // that no frame allocates.
+    KULMA2D* Kulmat = nullptr;
+    // Draws the 2D pass one vertex call at a time instead of from the arrays: the
+    // same picture, the reference the window tests compare the arrays with.
+    bool KuvatSuoraan = false;
 
     // Loads models, textures and the font named by the load list, makes the
     // buffers, the default camera and the pointer image. Needs an OpenGL context.
@@ -44,6 +58,9 @@ struct GRAFIIKKA {
     // Draws one frame and empties both buffers. `ms` is the last frame's duration
     // for turbo pacing (0 turns pacing off); the text argument is not used.
     void Paivita(const char* teksti, double x, double y, double ms);
+    void Piirra3D();           // the object buffer, through the active camera
+    void PiirraKuvat();        // the image buffer, from the vertex arrays
+    void PiirraKuvatSuoraan(); // the image buffer, in immediate mode
     void NaytaOsoitin() { OsoitinNakyvissa = true; }
     void PiilotaOsoitin() { OsoitinNakyvissa = false; }
     void Vapauta(); // at shutdown

@@ -1,27 +1,41 @@
 #include "graphics/ObjektiFunktiot.h"
 
+#include "files/LukuHuomiot.h"
 #include "files/TiedostoFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
 
+#include <cerrno>
 #include <cstring>
 
-void OBJEKTI::Alusta(const char* polku) {
+void OBJEKTI::Alusta(const char* polku, LUKUHUOMIOT* huomiot) {
     FILE* f = AvaaTiedosto(polku, "r");
-    if (!f) return;
+    if (!f) {
+        if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
+        return;
+    }
     AVAINLUKIJA lukija;
     lukija.f = f;
+    lukija.Huomiot = huomiot;
     char avain[99], arvo[99];
+    bool loppu = false;
     // A file that never says END_OF_FILE ends at its end, with the names read so far.
     while (lukija.LueAvain(avain)) {
-        if (strcmp(avain, "END_OF_FILE") == 0) break;
+        if (strcmp(avain, "END_OF_FILE") == 0) {
+            loppu = true;
+            break;
+        }
         char* kohde = nullptr;
         if (strcmp(avain, "3D_MALLI") == 0) kohde = MalliNimi;
         if (strcmp(avain, "TEKSTUURI") == 0) kohde = TekstuuriNimi;
+        if (!kohde && huomiot && avain[0])
+            huomiot->Lisaa(AVAIN_TUNTEMATON, lukija.AvaimenRivi, avain);
         if (kohde && lukija.LueArvo(arvo)) {
             strncpy(kohde, arvo, NIMEN_PITUUS);
             kohde[NIMEN_PITUUS] = '\0';
+            if (huomiot) huomiot->Avain(avain, lukija.ArvonRivi, arvo, false);
         }
     }
+    lukija.HuomaaLoppu(loppu);
     fclose(f);
     Sijainti = SIJAINTI{};
     Kulmat[0] = Kulmat[1] = Kulmat[2] = 0;

@@ -5,6 +5,8 @@
 #include "graphics/2DGrafiikkaFunktiot.h"
 #include <SDL_types.h>
 
+struct LUKUHUOMIOT;
+
 // Longest name an object or plane file can give (characters; the field holds a NUL more).
 enum { NIMEN_PITUUS = 98 };
 
@@ -19,8 +21,9 @@ struct OBJEKTI {
     double Skaalaus = 1.0;                     // uniform scale
 
     // Reads the names from an object file and resets the placement. A file that
-    // cannot be opened leaves the object as it was.
-    void Alusta(const char* polku);
+    // cannot be opened leaves the object as it was. `huomiot` (the content
+    // checker's) gets what the reader fell back on.
+    void Alusta(const char* polku, LUKUHUOMIOT* huomiot = nullptr);
     // A copy of `lahde` placed at the origin (rotation, scale, names and indices kept).
     void Alusta(const OBJEKTI& lahde);
 };

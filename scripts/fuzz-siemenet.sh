@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Writes the seed files of the fuzz targets that read the data set's own kinds
-# of file (fontti objekti lennokki asetukset pisteet rata, and the data set's
+# of file (fontti objekti lennokki asetukset pisteet rata haamu, and the data set's
 # small models and load list for 3ds and lista) into
 # fuzz/korpus/<target>: copies from a built data set, files saved by the game's
 # own save functions, and a few small broken variants written here.
@@ -56,3 +56,20 @@ printf '\xff\xff\xff\xff' >$K/rata/negatiivinen.dat
 printf "\\x02\\x00\\x00\\x00$yksi$yksi$yksi$yksi$nan$yksi$yksi$yksi" >$K/rata/nan.dat
 printf "\\x01\\x00\\x00\\x00$yksi$yksi$yksi\\x00\\x00\\x00\\x00\\x00\\x00\\x8f\\x40" >$K/rata/iso_boosti.dat
 ls $K/* | wc -l
+
+# Ghost files: a header (magic, version, track letter, name length, track
+# fingerprint, result, count), the plane's name, then 9 floats per update.
+mkdir -p $K/haamu
+nolla='\x00\x00\x00\x00'
+f1='\x00\x00\x80\x3f'
+asento="\\x00\\x00\\xc8\\xc2\\x00\\x00\\xc8\\x42$nolla$nolla$nolla$f1$nolla$f1$nolla"
+toinen="\\x00\\x00\\xc6\\xc2\\x00\\x00\\xc7\\x42\\x00\\x00\\x00\\x3f$nolla$nolla$f1$nolla$f1$nolla"
+otsake() { printf "HAMU\\x01\\x00$1$2\\x44\\x33\\x22\\x11\\xa0\\x86\\x01\\x00$3"; }
+{ otsake A '\x04' '\x03\x00\x00\x00'; printf "Dart$asento$toinen$asento"; } >$K/haamu/pieni.dat
+{ otsake F '\x62' '\x02\x00\x00\x00'; head -c 98 /dev/zero | tr '\0' 'P'; printf "$asento$toinen"; } >$K/haamu/pitka_nimi.dat
+{ otsake C '\x00' '\x01\x00\x00\x00'; printf "$toinen"; } >$K/haamu/nimeton.dat
+head -c 70 $K/haamu/pieni.dat >$K/haamu/lyhyt.dat
+{ otsake A '\x04' '\x02\x00\x00\x00'; printf "Dart$asento\\x00\\x00\\xc0\\x7f"; printf "$toinen" | tail -c +5; } >$K/haamu/nan.dat
+{ otsake A '\x04' '\x01\x00\x00\x00'; printf "Dart\\x00\\x00\\xc8\\xc2\\x00\\x00\\xc8\\x42$nolla$nolla$f1$f1$nolla$f1$nolla"; } >$K/haamu/vino.dat
+{ otsake B '\x04' '\x29\x8c\x00\x00'; printf "Dart$asento"; } >$K/haamu/liian_pitka.dat
+{ printf "HAMU\\x02\\x00A\\x00\\x44\\x33\\x22\\x11$nolla\\x01\\x00\\x00\\x00"; printf "$asento"; } >$K/haamu/versio2.dat

@@ -2,7 +2,7 @@
 # Fuzzes one content reader with libFuzzer (clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer) on one core, for a time or a number of inputs.
 #   scripts/fuzz.sh <target> [seconds] [inputs]      (default 60 s; 0 = no limit)
-#   targets: tga 3ds lista fontti objekti lennokki asetukset pisteet rata
+#   targets: tga 3ds lista fontti objekti lennokki asetukset pisteet rata haamu
 # Starts from the committed seeds (fuzz/korpus/<target>, read only) and the
 # inputs earlier runs found (build/fuzz/korpus/<target>, where new ones go).
 # A crash is written to fuzz/kaatumiset/<target>/: fix the reader and commit

@@ -78,6 +78,16 @@ KOMENTO LueKomentorivi(int argc, char** argv, const char*& data, const char*& va
     return PELAA;
 }
 
+DATAN_PAIKKA EtsiPelinData(const char* data) {
+    DATAN_HAKU haku;
+    haku.komentorivi = data ? data : "";
+    haku.ymparisto = Ymparisto("TAVIO_DATA");
+    haku.ohjelma = OmaPolku();
+    haku.ohjelmastaDataan = TAVIO_DATA_OHJELMASTA;
+    haku.asennettu = TAVIO_DATA_ASENNETTU;
+    return EtsiData(haku);
+}
+
 int Kaynnistys(int argc, char** argv) {
     const char* data = nullptr;
     const char* vaarin = nullptr;
@@ -101,13 +111,7 @@ int Kaynnistys(int argc, char** argv) {
         break;
     }
 
-    DATAN_HAKU haku;
-    haku.komentorivi = data ? data : "";
-    haku.ymparisto = Ymparisto("TAVIO_DATA");
-    haku.ohjelma = OmaPolku();
-    haku.ohjelmastaDataan = TAVIO_DATA_OHJELMASTA;
-    haku.asennettu = TAVIO_DATA_ASENNETTU;
-    DATAN_PAIKKA paikka = EtsiData(haku);
+    DATAN_PAIKKA paikka = EtsiPelinData(data);
     if (!paikka.loytyi) {
         fprintf(stderr, "tavio: no data folder found (a folder that holds "
                         "Tiedostot/LatausLista.txt). Tried:\n");

@@ -9,6 +9,7 @@
 #include "bubbles/KuplaFunktiot.h"
 #include "bubbles/PisteFunktiot.h"
 #include "flight/FysiikkaMoottori.h"
+#include "flight/Haamu.h"
 #include "flight/PPFunktiot.h"
 #include "foundation/AikaFunktiot.h"
 #include "foundation/SyottolaiteFunktiot.h"
@@ -59,9 +60,10 @@ struct RATA {
 // little-endian doubles. Whole entries only, at most 200; reading stops at the
 // first entry that is not a finite number. The track length becomes the number
 // of entries read; a file that cannot be opened leaves the track as it was.
-bool LataaRata(const char* polku, RATA& rata);
+// `huomiot` (the content checker's) gets what the reader fell back on.
+bool LataaRata(const char* polku, RATA& rata, LUKUHUOMIOT* huomiot = nullptr);
 // The same on bytes in memory.
-void RataTavuista(const Uint8* tavut, size_t n, RATA& rata);
+void RataTavuista(const Uint8* tavut, size_t n, RATA& rata, LUKUHUOMIOT* huomiot = nullptr);
 // "Tiedostot\Muu Data\BubbleRaceA.dat" .. "BubbleRaceF.dat" for game types 1..6.
 const char* RadanPolku(int pelityyppi);
 
@@ -74,6 +76,7 @@ struct LENTO {
     MAAILMA maailma;
     RATA rata;
     LENTOTIEDOT tiedot;
+    HAAMUT haamut;      // the race track's ghost and this flight's recording
     int kameraTila = 0; // 0 level chase, 1 rolling chase, 2 from the plane
     bool tauko = false;
     char glyfit[4][2] = {{'\xFC', 0}, {'\xFD', 0}, {'\xFE', 0}, {'\xFF', 0}}; // wanted kinds
@@ -133,6 +136,18 @@ bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento);
 // One flight update (the flight screen's body).
 void LentoRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, PAPERPLANE& kone,
                 LENTO& lento, KUULUVA& kuuluva);
+// The ghost of a race (HaamuLento.cpp). A fingerprint of the track's bubbles:
+// a ghost is flown only on the track it was flown on.
+Uint32 RadanTunniste(const RATA& rata);
+// At a flight start: the recording empties and a race reads its track's ghost.
+void HaamuAlku(LENTO& lento, const PAPERPLANE& kone, int pelityyppi);
+// After the physics step of a race update: the player's pose is recorded, G
+// shows or hides the ghost, and the ghost's pose of this update is queued.
+void HaamuPaivitys(LENTO& lento, const PAPERPLANE& kone, const NAPPAIMET& n, GRAFIIKKA& g);
+// When a flight ends: a race that reached every bubble, faster than the ghost,
+// becomes the track's ghost file. True when it was written.
+bool HaamuLoppu(LENTO& lento, int pelityyppi);
+
 void PeliOhiRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, LENTO& lento,
                   KUULUVA& kuuluva, PISTEET* pisteet);
 void YhteenvetoRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h, LENTO& lento);

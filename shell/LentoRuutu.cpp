@@ -24,6 +24,7 @@ bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento) {
         lento.rata.sakko = 0;
         lento.rata.boostiValmis = 0;
     }
+    HaamuAlku(lento, kone, k.pelityyppi);
     Mix_HaltMusic();
     // A moment to get hold of the mouse; nothing is drawn or read meanwhile.
     OdotaKunnes(AnnaTikit(), 1000);
@@ -90,6 +91,10 @@ void Kamera(GRAFIIKKA& g, const PAPERPLANE& kone, int tila) {
     kamera.HistoriaIndeksi++;
     if (kamera.HistoriaIndeksi >= kamera.HistoriaPituus) kamera.HistoriaIndeksi = 0;
     kamera.Viive = kamera.Historia[kamera.HistoriaIndeksi];
+    // A slot never written since start-up (the first nine updates of the first
+    // flight) would put the eye on the plane itself, from where nothing can be
+    // seen: the view is then taken from behind the nose as it points now.
+    if (kamera.Viive.x == 0 && kamera.Viive.y == 0 && kamera.Viive.z == 0) kamera.Viive = eteen;
     kamera.Paikka.Aseta(p.x - kamera.Viive.x, p.y - kamera.Viive.y, p.z - kamera.Viive.z);
 
     if (tila == 2) {
@@ -193,10 +198,14 @@ void LentoRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, PAPE
     g.LisaaObjekti(lento.piha);
     g.LisaaObjekti(lento.museo);
     PuhaltajaAskel(lento.puhaltajat, lento.kuplat, g, lento.bonus);
+    HaamuPaivitys(lento, kone, n, g);
     lento.bonus.Paivita();
     lento.tiedot.Paivita(lento.kuplat, kone);
     Kamera(g, kone, lento.kameraTila);
     Hud(k, g, lento);
 
-    if (ruutuAlussa != PELI_OHI && k.ruutu == PELI_OHI) SoitaAani(kuuluva.aanet[1], 100);
+    if (ruutuAlussa != PELI_OHI && k.ruutu == PELI_OHI) {
+        HaamuLoppu(lento, k.pelityyppi);
+        SoitaAani(kuuluva.aanet[1], 100);
+    }
 }

@@ -43,6 +43,9 @@ int SDL_main(int argc, char** argv) {
 
     KONEET koneet;
     LataaPPt(koneet.taulukko, koneet.maara);
+    // A race's ghost is drawn with the model of the plane that flew it.
+    lento.haamut.koneet = koneet.taulukko;
+    lento.haamut.koneita = koneet.maara;
     KUORI kuori;
     kuori.valittuKone = 0;
 

@@ -276,19 +276,35 @@ int main(int argc, char** argv) {
         double s = a.Luku(P + skene + ".suhde");
         char r[32];
         snprintf(r, sizeof r, "<= %.0f x empty", raja);
-        Tavoite(nimi, s, "x empty", r, s <= raja);
+        Tavoite(std::string(nimi) + ", 800 x 600", s, "x empty", r, s <= raja);
     };
-    Suhde("Main menu", "paavalikko", 3);
+    Suhde("Main menu", "paavalikko", 2);
     Suhde("Hall of Fame", "halloffame", 3);
-    Suhde("Read-me screen", "lueminut", 5);
-    auto Fps = [&](const char* nimi, const char* skene, double raja) {
-        double f = a.Luku(P + skene + ".fps");
+    Suhde("Read-me screen", "lueminut", 3);
+    auto Fps = [&](const std::string& nimi, const std::string& koko, const char* skene,
+                   double raja) {
+        double f = a.Luku(koko + "." + skene + ".fps");
         char r[32];
         snprintf(r, sizeof r, ">= %.0f fps", raja);
-        Tavoite(nimi, f, "fps", r, f >= raja);
+        std::string k = koko;
+        k.replace(k.find('x'), 1, " x ");
+        Tavoite(nimi + ", " + k, f, "fps", r, f >= raja);
     };
-    Fps("Survivor flight, 200 live bubbles", "survivor200", 120);
-    Fps("Survivor flight, 1000 live bubbles", "survivor1000", 60);
+    // The ghost of a race is one more plane drawn: at most 5 % on the race's frame.
+    const double haamu = a.Luku(P + "kisa_haamu.ms") / a.Luku(P + "kisa.ms");
+    Tavoite("Race frame with its ghost, to the same frame without", haamu, "x", "<= 1.05",
+            haamu <= 1.05);
+    Fps("Survivor flight, 200 live bubbles", "800x600", "survivor200", 120);
+    Fps("Survivor flight, 1000 live bubbles", "800x600", "survivor1000", 90);
+    // Every scene at 1024 x 768, a size players pick, at the refresh rate of a
+    // common screen: the game steps once a drawn frame.
+    const char* const SKENET[][2] = {{"paavalikko", "Main menu"},
+                                     {"halloffame", "Hall of Fame"},
+                                     {"lueminut", "Read-me screen"},
+                                     {"survivor200", "Survivor flight, 200 live bubbles"},
+                                     {"survivor1000", "Survivor flight, 1000 live bubbles"},
+                                     {"kisa", "Bubble race F"}};
+    for (const auto& s : SKENET) Fps(s[1], "1024x768", s[0], 60);
     double kaynnistys = Mediaani(a.Luvut("peli.ensimmainen_kuva_ms"));
     Tavoite("Start-up to the first presented frame (the game itself)", kaynnistys, "ms",
             "< 1000 ms", kaynnistys < 1000);
@@ -329,8 +345,22 @@ int main(int argc, char** argv) {
              "full-screen layers: the cost of the scenery is the pixels it shades, not its "
              "triangles.",
              piha, museo, (piha + museo - 2 * tyhja) / (kerros - tyhja));
+        const double lento = a.Luku(P + "analyysi.lento200_prosessori_ms");
+        if (std::isfinite(lento)) {
+            Rivi("The order of the scenery's triangles, in processor ms of the Survivor frame "
+                 "with 200 bubbles: %.2f as made, %.2f with the yard's ground last, %.2f with "
+                 "what stands clear of the ground first;",
+                 lento, a.Luku(P + "analyysi.lento200.maa_viimeisena_prosessori_ms"),
+                 a.Luku(P + "analyysi.lento200.irti_maasta_ensin_prosessori_ms"));
+            Rivi("  pixels the orders change (ties of depth where things meet the ground, which "
+                 "the later one wins): %.0f and %.0f in the yard; the museum's sky first rather "
+                 "than last: %.0f.",
+                 a.Luku(P + "analyysi.piha.maa_viimeisena.eroavia_pikseleita"),
+                 a.Luku(P + "analyysi.piha.irti_maasta_ensin.eroavia_pikseleita"),
+                 a.Luku(P + "analyysi.museo.taivas_ensin.eroavia_pikseleita"));
+        }
         for (int n : {200, 1000}) {
-            double budjetti = n == 200 ? 1000.0 / 120 : 1000.0 / 60;
+            double budjetti = n == 200 ? 1000.0 / 120 : 1000.0 / 90;
             double vapaa = (budjetti - ilmanKuplia) * 1000 / n; // us a bubble
             if (vapaa <= 0) {
                 Rivi("%.0f bubbles at %.0f fps: the frame without bubbles is already over the "
@@ -357,13 +387,13 @@ int main(int argc, char** argv) {
         const double lueMs = a.Luku(P + "lueminut.ms");
         // The read-me's glyphs at their size, each what it costs on average now.
         double lueMerkki = (lueMs - tyhja) / lueKuvia; // ms a glyph
-        Rivi("Read-me: %.0f images for %.2f ms over the empty frame; within 5 x it could have "
+        Rivi("Read-me: %.0f images for %.2f ms over the empty frame; within 3 x it could have "
              "about %.0f glyphs of its size.",
-             lueKuvia, lueMs - tyhja, 4 * tyhja / lueMerkki);
+             lueKuvia, lueMs - tyhja, 2 * tyhja / lueMerkki);
         double menuMs = a.Luku(P + "paavalikko.ms"), huippuMs = a.Luku(P + "halloffame.ms");
         Rivi("Main menu: %.0f images and the spinning plane for %.2f ms over the empty frame; "
-             "within 3 x it could have about %.0f of its glyphs.",
-             menuKuvia, menuMs - tyhja, 2 * tyhja / ((menuMs - tyhja) / menuKuvia));
+             "within 2 x it could have about %.0f of its glyphs.",
+             menuKuvia, menuMs - tyhja, tyhja / ((menuMs - tyhja) / menuKuvia));
         Rivi("Hall of Fame: %.0f images for %.2f ms over the empty frame; within 3 x it could "
              "have about %.0f of its glyphs.",
              huippuKuvia, huippuMs - tyhja, 2 * tyhja / ((huippuMs - tyhja) / huippuKuvia));
@@ -435,32 +465,47 @@ int main(int argc, char** argv) {
     Kirjoita("Load average: %s before, %s after\n\n", a.Teksti("kone.kuorma_alussa").c_str(),
              a.Teksti("kone.kuorma_lopussa").c_str());
 
-    Kirjoita("Targets (800 x 600)\n");
+    Kirjoita("Targets\n");
     for (const TAVOITE& t : tavoitteet)
-        Kirjoita("  %-58s %9.3f %-8s %-16s %s\n", t.nimi.c_str(), t.mitattu, t.yksikko.c_str(),
+        Kirjoita("  %-60s %9.3f %-8s %-16s %s\n", t.nimi.c_str(), t.mitattu, t.yksikko.c_str(),
                  t.raja.c_str(), t.tayttyy ? "met" : "NOT MET");
 
     const char* skenet[] = {"tyhja",       "paavalikko",   "halloffame", "lueminut",
-                            "survivor200", "survivor1000", "kisa"};
+                            "survivor200", "survivor1000", "kisa",       "kisa_haamu"};
     const char* selitykset[] = {"empty frame (clear + swap)",
                                 "main menu",
                                 "Hall of Fame",
                                 "read-me screen",
                                 "Survivor, 200 bubbles",
                                 "Survivor, 1000 bubbles",
-                                "Bubble race F"};
+                                "Bubble race F",
+                                "Bubble race F with its ghost"};
     Kirjoita("\nFrames (median ms a frame on the clock, fps from the mean, x the empty frame,\n"
              "processor ms a frame of all the threads)\n");
-    Kirjoita("  %-28s %36s %36s\n", "", "800 x 600", "1600 x 1200");
+    const char* const KOOT[] = {"800x600.", "1024x768.", "1600x1200."};
+    Kirjoita("  %-28s", "");
+    for (const char* koko : KOOT) {
+        std::string k = koko;
+        k.pop_back();
+        k.replace(k.find('x'), 1, " x ");
+        Kirjoita(" %36s", k.c_str());
+    }
+    Kirjoita("\n");
     for (size_t i = 0; i < sizeof skenet / sizeof skenet[0]; i++) {
         Kirjoita("  %-28s", selitykset[i]);
-        for (const char* koko : {"800x600.", "1600x1200."}) {
+        for (const char* koko : KOOT) {
             std::string k = std::string(koko) + skenet[i];
             Kirjoita(" %7.3f ms %5.0f fps %5.1f x %6.2f cpu", a.Luku(k + ".ms"), a.Luku(k + ".fps"),
                      a.Luku(k + ".suhde"), a.Luku(k + ".prosessori_ms"));
         }
         Kirjoita("\n");
     }
+    Kirjoita("  %-28s", "allocations a frame");
+    for (const char* koko : KOOT) {
+        std::string k = std::string(koko) + "survivor1000.varauksia_framessa";
+        Kirjoita(" %36s", ("Survivor 1000: " + Luku(a.Luku(k))).c_str());
+    }
+    Kirjoita("\n");
 
     Kirjoita("\nStart-up to the first presented frame\n");
     std::vector<double> peli = a.Luvut("peli.ensimmainen_kuva_ms");
@@ -483,8 +528,9 @@ int main(int argc, char** argv) {
     for (const auto& v : vaiheet)
         Kirjoita("    %-42s %7.1f ms\n", v[1], a.Luku(P + "kaynnistys." + v[0] + "_ms"));
 
-    Kirjoita("\nPeak resident memory: %.0f MB at 800 x 600, %.0f MB at 1600 x 1200\n",
-             a.Luku("800x600.muisti.huippu_kt") / 1024,
+    Kirjoita("\nPeak resident memory: %.0f MB at 800 x 600, %.0f MB at 1024 x 768, %.0f MB at "
+             "1600 x 1200\n",
+             a.Luku("800x600.muisti.huippu_kt") / 1024, a.Luku("1024x768.muisti.huippu_kt") / 1024,
              a.Luku("1600x1200.muisti.huippu_kt") / 1024);
 
     Kirjoita("\nLogic (median of the repetitions)\n");

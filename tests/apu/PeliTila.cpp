@@ -45,6 +45,8 @@ void PELITILA::AlustaObjektit() {
     l.piha.Alusta("Tiedostot\\Objektit\\Piha.txt");
     l.piha.Skaalaus = 10.0;
     LataaPPt(koneet.taulukko, koneet.maara);
+    l.haamut.koneet = koneet.taulukko;
+    l.haamut.koneita = koneet.maara;
     k->valittuKone = 0;
 }
 
@@ -187,6 +189,21 @@ void PELITILA::AloitaKisa(int rata) {
     SIJAINTI kohde = r.pituus > 0 ? r.kuplat[0].Sijainti : SIJAINTI{0, 100, 100};
     SuuntaaKone(kiinnitetty, kiinnitetty.body.Sijainti, kohde);
     PidaLento(0);
+}
+
+void PELITILA::AnnaKisalleHaamu() {
+    HAAMUT& h = lento->haamut;
+    OBJEKTI edella = kiinnitetty.body;
+    VEKTORI eteen = edella.Kiertomatriisi.EteenV();
+    edella.Sijainti.x += 3 * eteen.x;
+    edella.Sijainti.y += 3 * eteen.y;
+    edella.Sijainti.z += 3 * eteen.z;
+    h.haamu.Varaa();
+    for (HAAMUN_ASENTO& a : h.haamu.asennot) a = HaamunAsento(edella);
+    h.haamu.maara = HAAMUN_PAIVITYKSET;
+    snprintf(h.haamu.kone, sizeof h.haamu.kone, "%s", Kone().name);
+    h.Ulkoasu(h.haamu.kone, Kone());
+    h.naytetaan = true;
 }
 
 int PELITILA::PidaLento(int kuplia) {

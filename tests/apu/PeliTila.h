@@ -57,6 +57,9 @@ struct PELITILA {
     void AloitaSurvivor(int kuplia, int kierroksia = 4000);
     // A race on track 1..6, the plane held at the start facing the first bubble.
     void AloitaKisa(int rata);
+    // The race gets a ghost as long as a ghost can be, standing three units ahead
+    // of the held plane's nose, where the chase camera sees it.
+    void AnnaKisalleHaamu();
     // Before each measured flight frame: the plane back where it was held, the
     // race at its first bubble, and the pool at `kuplia` live bubbles (blown at the
     // blowers, or the last slots freed). Returns the live count.

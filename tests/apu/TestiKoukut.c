@@ -6,6 +6,16 @@
  * in that 8-byte file, which the end-to-end driver maps too, so that a script
  * can wait in frames rather than in time.
  *
+ * TAVIO_TAHTI=<file> (with the frame counter): the game runs in step with the
+ * driver. After each presented frame it waits until the 8-byte count of frames
+ * allowed in that file is above the count presented, and then makes a round
+ * trip to the X server on each of its connections: whatever input the driver
+ * sent before allowing the frame is then in the game's queue, and the frame's
+ * event poll sees all of it.
+ *
+ * TAVIO_SIEMEN=<n>: the random generator is seeded with n whatever the game
+ * seeds it with, so that two runs throw the same dice.
+ *
  * TAVIO_KAATUMISKOHTA=<n>: kills the process with SIGKILL at the n-th point of
  * its saving, counted over every save of a temporary file "*.tmp", four points
  * a save: in the middle of writing it (half its bytes written), before its
@@ -20,24 +30,61 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/mman.h>
+#include <time.h>
 #include <unistd.h>
 
 static volatile uint64_t* laskuri;
+static volatile uint64_t* sallitut;
 static long kaatumiskohta;
 static long kohtia;
+/* The X connections the process opened (SDL opens two). */
+static void* naytot[8];
+static int naytteja;
+
+/* The 8-byte count in the file, shared with the driver; null when there is none. */
+static volatile uint64_t* Laskuri(const char* polku) {
+    volatile uint64_t* tulos = NULL;
+    int fd = open(polku, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return NULL;
+    if (ftruncate(fd, sizeof(uint64_t)) == 0) {
+        void* p = mmap(NULL, sizeof(uint64_t), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+        if (p != MAP_FAILED) tulos = (volatile uint64_t*)p;
+    }
+    close(fd);
+    return tulos;
+}
 
 __attribute__((constructor)) static void Alusta(void) {
     const char* kohta = getenv("TAVIO_KAATUMISKOHTA");
     if (kohta) kaatumiskohta = atol(kohta);
     const char* polku = getenv("TAVIO_KEHYSLASKURI");
     if (!polku) return;
-    int fd = open(polku, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    if (ftruncate(fd, sizeof(uint64_t)) == 0) {
-        void* p = mmap(NULL, sizeof(uint64_t), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-        if (p != MAP_FAILED) laskuri = (volatile uint64_t*)p;
-    }
-    close(fd);
+    laskuri = Laskuri(polku);
+    const char* tahti = getenv("TAVIO_TAHTI");
+    if (tahti && laskuri) sallitut = Laskuri(tahti);
+}
+
+void* XOpenDisplay(const char* nimi) {
+    static void* (*oikea)(const char*);
+    if (!oikea) *(void**)&oikea = dlsym(RTLD_NEXT, "XOpenDisplay");
+    void* d = oikea ? oikea(nimi) : NULL;
+    if (d && naytteja < 8) naytot[naytteja++] = d;
+    return d;
+}
+
+int XCloseDisplay(void* d) {
+    static int (*oikea)(void*);
+    if (!oikea) *(void**)&oikea = dlsym(RTLD_NEXT, "XCloseDisplay");
+    for (int i = 0; i < naytteja; i++)
+        if (naytot[i] == d) naytot[i] = naytot[--naytteja];
+    return oikea ? oikea(d) : 0;
+}
+
+void srand(unsigned siemen) {
+    static void (*oikea)(unsigned);
+    if (!oikea) *(void**)&oikea = dlsym(RTLD_NEXT, "srand");
+    const char* kiintea = getenv("TAVIO_SIEMEN");
+    if (oikea) oikea(kiintea ? (unsigned)strtoul(kiintea, NULL, 10) : siemen);
 }
 
 void SDL_GL_SwapBuffers(void) {
@@ -45,6 +92,14 @@ void SDL_GL_SwapBuffers(void) {
     if (!oikea) *(void**)&oikea = dlsym(RTLD_NEXT, "SDL_GL_SwapBuffers");
     if (oikea) oikea();
     if (laskuri) __atomic_add_fetch(laskuri, 1, __ATOMIC_RELAXED);
+    if (!sallitut) return;
+    struct timespec hetki = {0, 100000};
+    while (__atomic_load_n(laskuri, __ATOMIC_ACQUIRE) >=
+           __atomic_load_n(sallitut, __ATOMIC_ACQUIRE))
+        nanosleep(&hetki, NULL);
+    static int (*xsync)(void*, int);
+    if (!xsync) *(void**)&xsync = dlsym(RTLD_DEFAULT, "XSync");
+    for (int i = 0; xsync && i < naytteja; i++) xsync(naytot[i], 0);
 }
 
 static int Valiaikainen(const char* polku) {

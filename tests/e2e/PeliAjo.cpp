@@ -12,7 +12,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -37,6 +39,8 @@ PELIAJO::~PELIAJO() {
         waitpid(pid, nullptr, 0);
     }
     if (d) XCloseDisplay(d);
+    for (volatile uint64_t* laskuri : {kehyksia, sallittu})
+        if (laskuri) munmap((void*)laskuri, sizeof(uint64_t));
     asettelu.Vapauta();
     std::string komento = "rm -rf '" + kansio + "'";
     if (system(komento.c_str()) != 0) fprintf(stderr, "could not remove %s\n", kansio.c_str());
@@ -55,15 +59,36 @@ bool PELIAJO::Valmistele() {
     return d != nullptr;
 }
 
+void PELIAJO::TasainenAlku() {
+    int ruutu = DefaultScreen(d);
+    XWarpPointer(d, None, DefaultRootWindow(d), 0, 0, 0, 0, DisplayWidth(d, ruutu) / 2,
+                 DisplayHeight(d, ruutu) / 2);
+    XAutoRepeatOff(d);
+    XSync(d, False);
+}
+
+namespace {
+
+// A zeroed 8-byte counter file, mapped; null when it cannot be made.
+volatile uint64_t* UusiLaskuri(const std::string& polku) {
+    int fd = open(polku.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    void* p = MAP_FAILED;
+    if (ftruncate(fd, sizeof(uint64_t)) == 0)
+        p = mmap(nullptr, sizeof(uint64_t), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    close(fd);
+    return p == MAP_FAILED ? nullptr : (volatile uint64_t*)p;
+}
+
+} // namespace
+
 bool PELIAJO::Kaynnista() {
-    std::string laskuri = kansio + "/kehykset";
+    std::string laskuri = kansio + "/kehykset", tahti = kansio + "/tahti";
     if (laskeKehykset) {
-        // The counter file exists, zeroed, before the game maps it.
-        FILE* f = fopen(laskuri.c_str(), "wb");
-        if (!f) return false;
-        uint64_t nolla = 0;
-        fwrite(&nolla, sizeof nolla, 1, f);
-        fclose(f);
+        // The counter files exist, zeroed, before the game maps them.
+        kehyksia = UusiLaskuri(laskuri);
+        if (!kehyksia) return false;
+        if (tahdistetty && !(sallittu = UusiLaskuri(tahti))) return false;
     }
     pid = fork();
     if (pid == 0) {
@@ -79,11 +104,13 @@ bool PELIAJO::Kaynnista() {
             "suppressions=" + LahdeKansio() + "/tests/lsan.supp:print_suppressions=0:exitcode=0";
         setenv("LSAN_OPTIONS", lsan.c_str(), 1);
         std::string asan = "detect_leaks=1";
-        if (laskeKehykset || kaatumiskohta > 0) {
+        if (laskeKehykset || kaatumiskohta > 0 || siemen > 0) {
             // The hooks come before the sanitizer's runtime in the load order.
             asan += ":verify_asan_link_order=0";
             setenv("LD_PRELOAD", TESTIKOUKUT, 1);
             if (laskeKehykset) setenv("TAVIO_KEHYSLASKURI", laskuri.c_str(), 1);
+            if (sallittu) setenv("TAVIO_TAHTI", tahti.c_str(), 1);
+            if (siemen > 0) setenv("TAVIO_SIEMEN", std::to_string(siemen).c_str(), 1);
             if (kaatumiskohta > 0)
                 setenv("TAVIO_KAATUMISKOHTA", std::to_string(kaatumiskohta).c_str(), 1);
         }
@@ -100,12 +127,7 @@ bool PELIAJO::Kaynnista() {
 }
 
 uint64_t PELIAJO::Kehykset() const {
-    uint64_t n = 0;
-    FILE* f = fopen((kansio + "/kehykset").c_str(), "rb");
-    if (!f) return 0;
-    if (fread(&n, sizeof n, 1, f) != 1) n = 0;
-    fclose(f);
-    return n;
+    return kehyksia ? __atomic_load_n(kehyksia, __ATOMIC_ACQUIRE) : 0;
 }
 
 long PELIAJO::MuistiKb() const {
@@ -127,13 +149,19 @@ bool PELIAJO::Loppunut() const {
 
 bool PELIAJO::OdotaKehyksia(uint64_t n, double sekuntia) {
     uint64_t tavoite = Kehykset() + n;
+    if (sallittu && *sallittu < tavoite) __atomic_store_n(sallittu, tavoite, __ATOMIC_RELEASE);
     auto loppu = std::chrono::steady_clock::now() + std::chrono::duration<double>(sekuntia);
     while (std::chrono::steady_clock::now() < loppu) {
         if (Kehykset() >= tavoite) return true;
         if (Loppunut()) return false;
-        Odota(5);
+        // In step a frame is awaited often: a short nap keeps the wait short.
+        std::this_thread::sleep_for(std::chrono::microseconds(sallittu ? 200 : 5000));
     }
     return false;
+}
+
+void PELIAJO::Tahditon() {
+    if (sallittu) __atomic_store_n(sallittu, UINT64_MAX, __ATOMIC_RELEASE);
 }
 
 void PELIAJO::Tapa() {
@@ -229,6 +257,15 @@ void PELIAJO::Osoita(double x, double y) {
     int py = (int)(korkeus - 1 - y * korkeus / 1024.0 + 0.5);
     Siirra(px, py);
     Kehyksia(2);
+}
+
+void PELIAJO::Osoitin(int& x, int& y) {
+    XOsoitin(d, ikkuna, x, y);
+}
+
+void PELIAJO::Nappi(int nappi, bool alas) {
+    XTestFakeButtonEvent(d, (unsigned)nappi, alas ? True : False, CurrentTime);
+    XSync(d, False);
 }
 
 void PELIAJO::Liiku(int dx, int dy) {
@@ -372,6 +409,7 @@ bool PELIAJO::OdotaLentoa(bool nakyy, double sekuntia) {
 }
 
 void PELIAJO::Sulje() {
+    Tahditon();
     LahetaSulkeminen(d, ikkuna);
 }
 

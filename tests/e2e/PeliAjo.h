@@ -56,11 +56,21 @@ struct PELIAJO {
     bool laskeKehykset = true;
     // kill the game at this point of its saving (0: never; see apu/TestiKoukut.c).
     int kaatumiskohta = 0;
+    // run the game in step with the driver (with the frame counter): it presents
+    // a frame only when a wait for frames allows it, and each frame sees all the
+    // input sent before it was allowed (see apu/TestiKoukut.c).
+    bool tahdistetty = false;
+    // seed the game's random generator with this (0: as the game seeds it).
+    unsigned siemen = 0;
 
     PELIAJO();
     ~PELIAJO();
     // Makes the working folder from the build's data set.
     bool Valmistele();
+    // The same X server state for every run that must match another: the pointer
+    // in the middle of the screen and no key repeat (a key held across a slow
+    // frame would repeat). Before Kaynnista.
+    void TasainenAlku();
     bool Kaynnista();
     // Frames presented so far (0 without the counter), and the game's resident
     // memory in kB (0 when it has ended).
@@ -73,6 +83,8 @@ struct PELIAJO {
     bool OdotaKehyksia(uint64_t n, double sekuntia = 120);
     // Waits for the window to be mapped and to have drawn something.
     bool OdotaIkkuna(double sekuntia = 60);
+    // In step: lets the game run freely from now on (for its credits and exit).
+    void Tahditon();
 
     // Input.
     void Kotiin();
@@ -82,6 +94,8 @@ struct PELIAJO {
     void Klikkaa(int nappi = 1);
     void KlikkaaKohtaa(const SUORAKULMIO& r, int nappi = 1);
     void Nappain(const char* keysym, bool alas);
+    void Nappi(int nappi, bool alas); // a mouse button, X numbering (1 left, 2 middle, 3 right)
+    void Osoitin(int& x, int& y);     // where the X pointer is in the window (pixels)
     void Paina(const char* keysym, int pitoMs = 120);
     // With the frame counter: waits until three more frames have been presented.
     void Kehyksittain();
@@ -118,4 +132,8 @@ struct PELIAJO {
     // sources (empty when there are none), and what the game wrote to stderr.
     std::string OmatVuodot();
     std::string Virheet();
+
+  private:
+    volatile uint64_t* kehyksia = nullptr; // the frame counter, shared with the game
+    volatile uint64_t* sallittu = nullptr; // frames allowed, in step
 };

@@ -452,3 +452,13 @@ TEST_F(Ikkuna, ImagesPartlyOffTheScreenSpaceAreDrawnAndThoseWhollyOffAreNot) {
     EXPECT_EQ(Piste(300, 10), MUSTA);
     EXPECT_EQ(g.KuvienMaara, 0u);
 }
+
+TEST_F(Ikkuna, ImagesDrawFromTheirArraysWhateverBufferACallerLeftBound) {
+    // Moving a model into buffer objects leaves its coordinate buffer bound; a
+    // frame of images alone must still read the images, not that buffer.
+    g.Mallit[1].TeeVBO();
+    Suorakulmio("Punainen", 0, 0, 1280, 1024);
+    g.Paivita(nullptr, 0, 0, 0);
+    EXPECT_EQ(Pikseli(W / 2, H / 2), PUNA);
+    EXPECT_EQ(Pikseli(5, 5), PUNA);
+}

@@ -50,10 +50,14 @@ std::vector<unsigned char> Ruutu() {
     if (!s) return p;
     XImage* k = Kaappaa(0, 0, s->w, s->h);
     if (!k) return p;
+    p.resize((size_t)s->w * (size_t)s->h * 3);
+    unsigned char* q = p.data();
     for (int y = 0; y < s->h; y++) {
         for (int x = 0; x < s->w; x++) {
             RGB c = Vari(k, x, y);
-            p.insert(p.end(), {(unsigned char)c.r, (unsigned char)c.g, (unsigned char)c.b});
+            *q++ = (unsigned char)c.r;
+            *q++ = (unsigned char)c.g;
+            *q++ = (unsigned char)c.b;
         }
     }
     XDestroyImage(k);

@@ -112,8 +112,11 @@ TEST_F(Tiedostopaikka, SavesGoToTheSaveFolderAndEverythingElseToTheData) {
     EXPECT_EQ(Polku("Tiedostot\\Muu Data\\Setup.sav"), "/home/p/.local/share/tavio/Setup.sav");
     EXPECT_EQ(Polku("Tiedostot\\Muu Data\\Pisteet7.sav"),
               "/home/p/.local/share/tavio/Pisteet7.sav");
+    EXPECT_EQ(Polku("Tiedostot\\Muu Data\\HaamuF.dat"), "/home/p/.local/share/tavio/HaamuF.dat");
     EXPECT_EQ(Polku("Tiedostot\\Muu Data\\BubbleRaceA.dat"),
               "/usr/share/games/tavio/Tiedostot/Muu Data/BubbleRaceA.dat");
+    EXPECT_EQ(Polku("Tiedostot\\Muu Data\\HaamuG.dat"),
+              "/usr/share/games/tavio/Tiedostot/Muu Data/HaamuG.dat");
     EXPECT_EQ(Polku("Tiedostot\\LatausLista.txt"),
               "/usr/share/games/tavio/Tiedostot/LatausLista.txt");
     // Not saves: another folder, a subfolder, a name that only starts so.

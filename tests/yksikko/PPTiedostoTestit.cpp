@@ -292,3 +292,20 @@ TEST(PPLataus, NoSectionOrNoListGivesNoPlanes) {
     EXPECT_EQ(maara, 0);
     delete[] koneet;
 }
+
+TEST(PPLataus, APathTooLongIsNotOpenedAsTheFileItsCutNameWouldBe) {
+    TYOKANSIO kansio;
+    // "Tiedostot\PP\" and the name make 519 characters; cut to 511 they would
+    // name another file, which is there.
+    const std::string kansiot = std::string(200, 'a') + "/" + std::string(200, 'b') + "/";
+    const std::string nimi = kansiot + std::string(100, 'c') + ".txt";
+    KirjoitaTiedosto("Tiedostot/LatausLista.txt", "PAPERPLANE\n>" + nimi + ";\n#\n");
+    TeeKansiot("Tiedostot/PP/" + kansiot);
+    KirjoitaTiedosto("Tiedostot/PP/" + kansiot + std::string(96, 'c'), "#PP;>Toinen;\n");
+    PAPERPLANE* koneet = nullptr;
+    int maara = 0;
+    LataaPPt(koneet, maara);
+    ASSERT_EQ(maara, 1);
+    OdotaNollat(koneet[0]);
+    delete[] koneet;
+}

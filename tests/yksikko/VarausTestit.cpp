@@ -67,4 +67,28 @@ TEST_F(Lennot, SurvivorAndRaceFramesAllocateNothing) {
     p.AloitaKisa(6);
     EXPECT_EQ(Framet(300, 0), 0u);
     EXPECT_EQ(p.k->ruutu, LENTO_RUUTU);
+
+    // With a ghost flying beside the plane, and the flight recorded for one.
+    p.AnnaKisalleHaamu();
+    EXPECT_EQ(Framet(300, 0), 0u);
+    EXPECT_EQ(p.lento->haamut.nauha.maara, 600u);
+    p.Kehys(); // the ghost is what a frame queues last
+    ASSERT_GT(p.g.ObjektienMaara, 0u);
+    EXPECT_EQ(p.g.Objektit[p.g.ObjektienMaara - 1], &p.lento->haamut.kuva);
+    p.EiPiirretty();
+}
+
+// The first flight after start-up: the chase camera's delay line holds nothing
+// yet, and the eye must still stand a unit behind the plane, never on it (a
+// view from the plane's own position towards itself shows nothing at all).
+TEST_F(Lennot, TheFirstFlightsChaseCameraStandsBehindThePlaneFromTheStart) {
+    p.AloitaKisa(1);
+    for (int i = 0; i < 12; i++) {
+        p.Kehys();
+        p.EiPiirretty();
+        const KAMERA& k = p.g.Kamera();
+        double dx = k.Kohde.x - k.Paikka.x, dy = k.Kohde.y - k.Paikka.y,
+               dz = k.Kohde.z - k.Paikka.z;
+        EXPECT_NEAR(dx * dx + dy * dy + dz * dz, 1.0, 1e-9) << "update " << i;
+    }
 }

@@ -156,11 +156,12 @@ KUPLAN_KUVA KuplaKamerassa(const SIJAINTI& kone, const VEKTORI& viive, const SIJ
 }
 
 KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja, int odotus,
-                         double alkukulma) {
+                         double alkukulma, double alkuKaanto) {
     KUPLALENTO lento;
     lento.Kuplat.resize(rata.size());
     PAPERPLANE p;
     AloitaLento(p);
+    p.massDistribution = alkuKaanto;
     const SIJAINTI alku = p.body.Sijainti;
     for (size_t i = 0; i < rata.size(); i++) {
         SIJAINTI b{rata[i].x, rata[i].y, rata[i].z};

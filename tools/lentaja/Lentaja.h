@@ -86,6 +86,8 @@ struct KUPLALENTO {
 // or when a bubble is still not reached `odotus` updates after the one before.
 // `alkukulma` turns the nose from +z at the start (degrees, about the plane's
 // up axis), as when "Take wing" is clicked a moment before or after the menu's
-// plane faces the viewer.
+// plane faces the viewer. `alkuKaanto` is the turn control the plane starts with
+// (degrees: a plane file's MASSAJAKAUMA, which the first flight of a run starts
+// from; every later flight starts from what the last one left, 0 for the pilot).
 KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja = OHJAAJA{},
-                         int odotus = 1800, double alkukulma = 0);
+                         int odotus = 1800, double alkukulma = 0, double alkuKaanto = 0);

@@ -1,5 +1,5 @@
-// The things that fly and drive: the four bubbles, the blower, the paper planes,
-// and the mouse pointer.
+// The things that fly and drive: the four bubbles and the blower, and the mouse
+// pointer.
 #include "Sisalto.h"
 
 #include <cmath>
@@ -26,9 +26,11 @@ V3 Kulma12(int i) {
 } // namespace
 
 VARI4 KuplanPinta(int n, V3 d) {
-    static const VARI4 varit[5] = {VARI4{}, Rgb(45, 125, 230), Rgb(250, 150, 20), Rgb(20, 180, 110),
-                                   Rgb(205, 70, 195)};
-    const VARI4 valko = Rgb(250, 250, 252);
+    // Vivid colours, each far from the grass and the sky, under bold white patterns:
+    // the kind must show from across the yard by colour and by pattern alike.
+    static const VARI4 varit[5] = {VARI4{}, Rgb(20, 100, 250), Rgb(255, 125, 0), Rgb(0, 195, 100),
+                                   Rgb(170, 40, 225)};
+    const VARI4 valko = Rgb(255, 255, 255);
     double lat = std::asin(d.y < -1 ? -1 : (d.y > 1 ? 1 : d.y));
     double lon = std::atan2(d.x, d.z);
     double kuvio = 0; // 0 colour, 1 white
@@ -36,14 +38,14 @@ VARI4 KuplanPinta(int n, V3 d) {
     if (n == 1) {
         // Three white rings round the bubble.
         for (double keski : {-PII / 4, 0.0, PII / 4})
-            kuvio = std::fmax(kuvio, Pehmea(0.15, std::fabs(lat - keski), pehmeys));
+            kuvio = std::fmax(kuvio, Pehmea(0.17, std::fabs(lat - keski), pehmeys));
     } else if (n == 2) {
         // Twelve white dots.
         for (int i = 0; i < 12; i++) {
             V3 k = Kulma12(i);
             double c = Piste(k, d);
             double kulma = std::acos(c > 1 ? 1 : (c < -1 ? -1 : c));
-            kuvio = std::fmax(kuvio, Pehmea(0.30, kulma, pehmeys));
+            kuvio = std::fmax(kuvio, Pehmea(0.32, kulma, pehmeys));
         }
     } else if (n == 3) {
         // Eight segments from pole to pole, every other one white, coloured caps.
@@ -59,12 +61,17 @@ VARI4 KuplanPinta(int n, V3 d) {
         double s = (lon + PII) / (2 * PII) * 6;
         double kolmio = 2 * std::fabs(2 * (s - std::floor(s + 0.5))) - 1; // -1..1
         double keski = 0.32 * kolmio;
-        kuvio = Pehmea(0.17, std::fabs(lat - keski) * std::cos(0.9), pehmeys);
+        kuvio = Pehmea(0.19, std::fabs(lat - keski) * std::cos(0.9), pehmeys);
         kuvio = std::fmax(kuvio, Pehmea(PII / 2 - 1.22, PII / 2 - std::fabs(lat), pehmeys));
     }
     VARI4 c = Sekoita(varit[n], valko, (float)kuvio);
-    c.a = (float)(0.80 + 0.12 * kuvio);
+    c.a = (float)(0.82 + 0.13 * kuvio);
     return c;
+}
+
+VARI4 KuplanReuna() {
+    // Warm white: lighter than the grass, warmer than the sky.
+    return Rgb(255, 250, 225, 0.95f);
 }
 
 namespace {
@@ -73,14 +80,17 @@ namespace {
 // at the top): a thousand bubbles are then drawn with no change of texture between
 // them, and on a software renderer the change costs more than the bubble's own
 // triangles. Each band is the texture's whole width, so the longitude still wraps
-// round within the band as it did in a picture of its own.
-const int KUPLAN_LEVEYS = 256, KUPLAN_KORKEUS = 128;
+// round within the band as it did in a picture of its own. The band's top rows
+// hold the colour of the rim.
+const int KUPLAN_LEVEYS = 256, KUPLAN_KORKEUS = 128, REUNAN_RIVIT = 4;
 
-// A bubble's texture: longitude across, latitude up, with a glossy spot and a
-// slightly darker underside painted in (the game draws without lights).
+// A bubble's band: the rim's colour on top, then the surface with longitude across
+// and latitude up, a glossy spot and a slightly darker underside painted in (the
+// game draws without lights).
 KUVA_RGBA KuplaKuva(int n) {
-    const int L = KUPLAN_LEVEYS, K = KUPLAN_KORKEUS;
-    KUVA_RGBA k(L, K);
+    const int L = KUPLAN_LEVEYS, K = KUPLAN_KORKEUS - REUNAN_RIVIT;
+    KUVA_RGBA k(L, KUPLAN_KORKEUS);
+    k.Suorakulmio(0, 0, L, REUNAN_RIVIT, KuplanReuna());
     for (int y = 0; y < K; y++)
         for (int x = 0; x < L; x++) {
             VARI4 summa{0, 0, 0, 0};
@@ -91,7 +101,7 @@ KUVA_RGBA KuplaKuva(int n) {
                     V3 d{std::sin(lon) * std::cos(lat), std::sin(lat),
                          std::cos(lon) * std::cos(lat)};
                     VARI4 c = KuplanPinta(n, d);
-                    double valo = 0.82 + 0.22 * d.y;
+                    double valo = 0.9 + 0.16 * d.y;
                     V3 kiilto1 = Yksikko(V3{-0.5, 0.6, 0.62}),
                        kiilto2 = Yksikko(V3{0.55, 0.5, -0.67});
                     double h = std::pow(std::fmax(0.0, Piste(d, kiilto1)), 60) +
@@ -103,37 +113,51 @@ KUVA_RGBA KuplaKuva(int n) {
                     summa.b += c.b;
                     summa.a += c.a;
                 }
-            k.P(x, y) = VARI4{summa.r / 4, summa.g / 4, summa.b / 4, summa.a / 4};
+            k.P(x, REUNAN_RIVIT + y) = VARI4{summa.r / 4, summa.g / 4, summa.b / 4, summa.a / 4};
         }
     return k;
 }
 
-// A sphere of radius 2 (a bubble of scale 0.5 is caught within 1.125 of the plane)
-// in 6 rings of 10 sectors: 100 triangles, light enough for a thousand bubbles.
-// Bubble n maps onto its band, pulled in by a texel at the poles so that the
-// filtering stays inside it.
+// A bubble of radius 2.25, the reach within which the plane catches it (2.25 times
+// its scale): what the player sees is what can be caught. Two spheres of 4 rings
+// and 8 sectors, 96 triangles, no heavier than the bubble has been: the surface a
+// little inside, and round it a shell turned inside out. Of the shell only the far
+// half faces the eye, and the surface hides all of that but a ring round the edge:
+// a light rim seen from every side, with no lights. Bubble n maps onto its band,
+// pulled in by a texel so that the filtering stays inside it. Every corner of the
+// shell takes one point of the rim's rows: a picture that does not change across a
+// face is read at full size, so the rim keeps its colour at any distance.
 MALLI KuplaMalli(int n) {
-    const int renkaat = 6, sektorit = 10;
-    const double r = 2.0;
+    const int renkaat = 4, sektorit = 8;
     const double korkeus = 4.0 * KUPLAN_KORKEUS;
-    const double v0 = 1 - n / 4.0 + 1 / korkeus, v1 = 1 - (n - 1) / 4.0 - 1 / korkeus;
+    const double ala = 1 - n / 4.0, yla = 1 - (n - 1) / 4.0;
+    const double v0 = ala + 1 / korkeus, v1 = yla - (REUNAN_RIVIT + 1) / korkeus;
+    const UV reuna{0.5, yla - REUNAN_RIVIT / 2.0 / korkeus};
     MALLI m;
-    auto P = [&](int i, int j) {
-        double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
-        return V3{r * std::sin(lon) * std::cos(lat), r * std::sin(lat),
-                  r * std::cos(lon) * std::cos(lat)};
-    };
-    auto T = [&](int i, int j) { return UV{(double)j / sektorit, v0 + (v1 - v0) * i / renkaat}; };
-    for (int i = 0; i < renkaat; i++)
-        for (int j = 0; j < sektorit; j++) {
-            // Corners at the poles meet in one point: those quads are triangles.
-            if (i > 0)
-                m.Kolmio(P(i, j), T(i, j), P(i, j + 1), T(i, j + 1), P(i + 1, j + 1),
-                         T(i + 1, j + 1));
-            if (i < renkaat - 1)
-                m.Kolmio(P(i, j), T(i, j), P(i + 1, j + 1), T(i + 1, j + 1), P(i + 1, j),
-                         T(i + 1, j));
-        }
+    for (int kuori = 0; kuori < 2; kuori++) {
+        const double r = kuori ? KUPLAN_SADE : 0.87 * KUPLAN_SADE;
+        auto P = [&](int i, int j) {
+            double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
+            return V3{r * std::sin(lon) * std::cos(lat), r * std::sin(lat),
+                      r * std::cos(lon) * std::cos(lat)};
+        };
+        auto T = [&](int i, int j) {
+            return kuori ? reuna : UV{(double)j / sektorit, v0 + (v1 - v0) * i / renkaat};
+        };
+        auto Kolmio = [&](int i0, int j0, int i1, int j1, int i2, int j2) {
+            // The shell's faces are turned inwards.
+            if (kuori)
+                m.Kolmio(P(i0, j0), T(i0, j0), P(i2, j2), T(i2, j2), P(i1, j1), T(i1, j1));
+            else
+                m.Kolmio(P(i0, j0), T(i0, j0), P(i1, j1), T(i1, j1), P(i2, j2), T(i2, j2));
+        };
+        for (int i = 0; i < renkaat; i++)
+            for (int j = 0; j < sektorit; j++) {
+                // Corners at the poles meet in one point: those quads are triangles.
+                if (i > 0) Kolmio(i, j, i, j + 1, i + 1, j + 1);
+                if (i < renkaat - 1) Kolmio(i, j, i + 1, j + 1, i + 1, j);
+            }
+    }
     return m;
 }
 
@@ -241,10 +265,63 @@ void Kansi(MALLI& m, V3 c, V3 n, double r, int sivut, const LAATTA& l) {
     }
 }
 
+// A flat ring facing up at height y, from radius r0 out to r1 round the y axis.
+void Rengas(MALLI& m, double y, double r0, double r1, int sivut, const MATERIAALI& mat) {
+    for (int i = 0; i < sivut; i++) {
+        double k0 = 2 * PII * i / sivut, k1 = 2 * PII * (i + 1) / sivut;
+        V3 a{r0 * std::sin(k0), y, r0 * std::cos(k0)}, b{r0 * std::sin(k1), y, r0 * std::cos(k1)};
+        V3 c{r1 * std::sin(k1), y, r1 * std::cos(k1)}, d{r1 * std::sin(k0), y, r1 * std::cos(k0)};
+        m.Nelio(a, d, c, b, mat);
+    }
+}
+
+// An upright pole of n sides from p0 up to height y1, radii r0 and r1, whose tile
+// is mapped along its length only: the bands of a striped pole stay sharp however
+// thin the pole is drawn (mapped round it as well, the narrow sides would call for
+// the smallest level of detail and blur the bands away).
+void Tanko(MALLI& m, V3 p0, double y1, double r0, double r1, int n, const MATERIAALI& mat) {
+    for (int i = 0; i < n; i++) {
+        double k0 = 2 * PII * i / n, k1 = 2 * PII * (i + 1) / n;
+        V3 a{p0.x + r0 * std::sin(k0), p0.y, p0.z + r0 * std::cos(k0)};
+        V3 b{p0.x + r0 * std::sin(k1), p0.y, p0.z + r0 * std::cos(k1)};
+        V3 c{p0.x + r1 * std::sin(k1), y1, p0.z + r1 * std::cos(k1)};
+        V3 d{p0.x + r1 * std::sin(k0), y1, p0.z + r1 * std::cos(k0)};
+        const LAATTA& l = mat.Savy[Varjostus(Risti(b - a, c - a))];
+        m.Kolmio(a, l.Kohta(0.5, 0), b, l.Kohta(0.5, 0), c, l.Kohta(0.5, 1));
+        m.Kolmio(a, l.Kohta(0.5, 0), c, l.Kohta(0.5, 1), d, l.Kohta(0.5, 1));
+    }
+}
+
+// A cloth flag flying from a staff: upright strips from the staff's edge `juuri`
+// (the flag's lower corner there) out along `suunta` on the ground plane, each
+// turned by turns to one side and the other so that the cloth waves. Both faces
+// carry the picture (mirrored behind, as cloth does), each strip in the shade of
+// its facing.
+void Lippu(MALLI& m, V3 juuri, V3 suunta, double pituus, double korkeus, int osat, double aalto,
+           const LAATTA savyt[4]) {
+    const V3 ylos{0, korkeus, 0};
+    V3 p = juuri;
+    for (int i = 0; i < osat; i++) {
+        double k = (i % 2 ? -aalto : aalto) * PII / 180;
+        V3 s{suunta.x * std::cos(k) + suunta.z * std::sin(k), 0,
+             suunta.z * std::cos(k) - suunta.x * std::sin(k)};
+        V3 q = p + s * (pituus / osat);
+        double s0 = (double)i / osat, s1 = (double)(i + 1) / osat;
+        for (int puoli = 0; puoli < 2; puoli++) {
+            V3 a = puoli ? q : p, b = puoli ? p : q;
+            double sa = puoli ? s1 : s0, sb = puoli ? s0 : s1;
+            const LAATTA& l = savyt[Varjostus(Risti(b - a, ylos))];
+            m.Kolmio(a, l.Kohta(sa, 0), b, l.Kohta(sb, 0), b + ylos, l.Kohta(sb, 1));
+            m.Kolmio(a, l.Kohta(sa, 0), b + ylos, l.Kohta(sb, 1), a + ylos, l.Kohta(sa, 1));
+        }
+        p = q;
+    }
+}
+
 } // namespace
 
 bool TeePuhaltaja(const KOHDE& k) {
-    ATLAS a(256, 256, 64);
+    ATLAS a(256, 512, 64);
     MATERIAALI maali = a.Maalaa(0, 0, [](float s, float t) {
         VARI4 c = Rgb(215, 45, 35);
         c = Kirkkaus(c, 0.92f + 0.1f * Fbm(s * 6, t * 6, 11, 3, 6));
@@ -308,165 +385,89 @@ bool TeePuhaltaja(const KOHDE& k) {
             return Rgb(250, 200, 20);
         },
         true);
+    // The mast: sixteen red and white bands from end to end, four texels each.
+    MATERIAALI raidat = a.Maalaa(0, 6, [](float s, float t) {
+        (void)s;
+        return ((int)(t * 16) % 2) ? Rgb(250, 250, 245) : Rgb(230, 30, 30);
+    });
+    // The lamp on top: glowing amber panes in dark frames, as bright from every side.
+    MATERIAALI lamppu = a.Maalaa(
+        0, 7,
+        [](float s, float t) {
+            if (s < 0.08f || s > 0.92f || t < 0.1f || t > 0.9f) return Rgb(50, 45, 40);
+            float x = s - 0.5f, y = t - 0.5f;
+            return Sekoita(Rgb(255, 250, 200), Rgb(255, 175, 20),
+                           std::fmin(1.0f, 2.2f * std::sqrt(x * x + y * y)));
+        },
+        true);
+    // The flag, two tiles wide in each of four shades: bright yellow with a red edge
+    // and a bubble in the middle, the sign of a bubble machine. Cloth lets the light
+    // through, so its shades stay close: the flag is bright whichever way it faces.
+    LAATTA lippu[4];
+    static const float kerroin[4] = {1.0f, 0.93f, 0.86f, 0.79f};
+    for (int i = 0; i < 4; i++) {
+        const int tx = (i % 2) * 2, ty = 4 + i / 2, L = 2 * a.Laatta, K = a.Laatta;
+        for (int y = 0; y < K; y++)
+            for (int x = 0; x < L; x++) {
+                float s = (x + 0.5f) / L, t = (y + 0.5f) / K; // t = 0 at the top
+                VARI4 c = Rgb(255, 215, 0);
+                if (t < 0.12f || t > 0.88f || s > 0.95f) c = Rgb(225, 35, 25);
+                // A blue bubble with white rings inside its light rim.
+                float dx = (s - 0.42f) * 2.0f, dy = t - 0.5f, r = std::sqrt(dx * dx + dy * dy);
+                if (r < 0.3f) c = Rgb(60, 40, 30);
+                if (r < 0.28f) c = KuplanReuna();
+                if (r < 0.23f) {
+                    c = std::fabs(std::fmod(dy + 0.4f, 0.14f) - 0.07f) < 0.03f ? Rgb(255, 255, 255)
+                                                                               : Rgb(20, 100, 250);
+                }
+                c.a = 1;
+                a.Kuva.P(tx * a.Laatta + x, ty * a.Laatta + y) = Kirkkaus(c, kerroin[i]);
+            }
+        lippu[i] = a.Paikka(tx, ty, 2, 1);
+    }
 
     // Model units are world units (scale 1). The game keeps the blower's origin at
-    // height 1, so the wheels stand on y = -1; bubbles leave at +2.5, just above the
-    // fan. Nose +z.
+    // height 1, so the wheels stand on y = -1; bubbles leave at +2.5 straight above
+    // the origin, where the funnel opens round them. Nose +z.
     MALLI m;
-    m.Laatikko(V3{0, -0.32, 0}, V3{0.78, 0.3, 1.35}, metalli);
-    m.Laatikko(V3{0, 0.08, 0.95}, V3{0.68, 0.38, 0.32}, maali);
-    m.Nelio(V3{-0.68, -0.3, 1.2701}, V3{0.68, -0.3, 1.2701}, V3{0.68, 0.46, 1.2701},
-            V3{-0.68, 0.46, 1.2701}, keula.Savy[0]);
-    m.Laatikko(V3{0, -0.5, 1.42}, V3{0.86, 0.12, 0.08}, varoitus);
-    m.Laatikko(V3{0, -0.5, -1.42}, V3{0.86, 0.12, 0.08}, varoitus);
-    // The fan: a funnel opening upwards, dark inside, the fan below its rim.
-    Sylinteri(m, V3{0, -0.05, -0.25}, V3{0, 1.25, -0.25}, 0.55, 0.82, 12, maali, false);
+    m.Laatikko(V3{0, -0.32, 0}, V3{1.7, 0.28, 2.05}, metalli);
+    m.Laatikko(V3{0, 0.45, 0}, V3{1.6, 0.5, 1.95}, maali);
+    m.Nelio(V3{-1.5, 0.0, 1.9501}, V3{1.5, 0.0, 1.9501}, V3{1.5, 0.9, 1.9501},
+            V3{-1.5, 0.9, 1.9501}, keula.Savy[0]);
+    m.Laatikko(V3{0, -0.45, 2.12}, V3{1.95, 0.17, 0.1}, varoitus);
+    m.Laatikko(V3{0, -0.45, -2.12}, V3{1.95, 0.17, 0.1}, varoitus);
+    // The funnel: opening upwards round where the bubbles leave, dark inside, the
+    // fan below, a striped rim at the mouth.
+    Sylinteri(m, V3{0, 0.95, 0}, V3{0, 2.0, 0}, 1.0, 1.5, 16, maali, false);
+    Sylinteri(m, V3{0, 2.0, 0}, V3{0, 2.24, 0}, 1.52, 1.56, 16, varoitus, false);
+    Rengas(m, 2.24, 1.46, 1.56, 16, varoitus);
     MALLI sisa;
-    Sylinteri(sisa, V3{0, 0.3, -0.25}, V3{0, 1.25, -0.25}, 0.5, 0.8, 12, metalli, false);
+    Sylinteri(sisa, V3{0, 1.2, 0}, V3{0, 2.24, 0}, 0.92, 1.46, 16, metalli, false);
     Kaanna(sisa);
     m.Lisaa(sisa);
-    Kansi(m, V3{0, 0.55, -0.25}, V3{0, 1, 0}, 0.6, 12, puhallin.Savy[0]);
-    for (double x : {-0.93, 0.93})
-        for (double z : {-0.82, 0.82}) {
+    Kansi(m, V3{0, 1.2, 0}, V3{0, 1, 0}, 1.0, 16, puhallin.Savy[0]);
+    for (double x : {-2.0, 2.0})
+        for (double z : {-1.4, 1.4}) {
             // Twelve sides put a corner straight down, on the ground.
-            V3 p0{x - 0.15, -0.55, z}, p1{x + 0.15, -0.55, z};
-            Sylinteri(m, p0, p1, 0.45, 0.45, 12, rengas, false);
-            Kansi(m, x > 0 ? p1 : p0, V3{x > 0 ? 1.0 : -1.0, 0, 0}, 0.45, 12, napa.Savy[0]);
+            V3 p0{x - 0.22, -0.2, z}, p1{x + 0.22, -0.2, z};
+            Sylinteri(m, p0, p1, 0.8, 0.8, 12, rengas, false);
+            Kansi(m, x > 0 ? p1 : p0, V3{x > 0 ? 1.0 : -1.0, 0, 0}, 0.8, 12, napa.Savy[0]);
         }
+    // A mast at each back corner, tall enough to be seen across the yard, with a
+    // flag flying back and out from it and a lamp on top. The two flags turn their
+    // faces to the sides as well as to the front and the back: from every side at
+    // least one of them shows broad.
+    for (double puoli : {-1.0, 1.0}) {
+        const V3 masto{1.25 * puoli, 0.95, -1.6};
+        const double huippu = 8.3;
+        m.Laatikko(V3{masto.x, 1.1, masto.z}, V3{0.32, 0.15, 0.32}, metalli);
+        Tanko(m, masto, huippu, 0.22, 0.17, 8, raidat);
+        Lippu(m, V3{masto.x + 0.12 * puoli, huippu - 2.6, masto.z - 0.12},
+              Yksikko(V3{puoli, 0, -1}), 4.2, 2.4, 6, 18, lippu);
+        m.Prisma(V3{masto.x, huippu, masto.z}, huippu + 0.12, 0.72, 0.72, 8, metalli);
+        Sylinteri(m, V3{masto.x, huippu + 0.12, masto.z}, V3{masto.x, huippu + 1.22, masto.z}, 0.62,
+                  0.62, 8, lamppu, false);
+        m.Prisma(V3{masto.x, huippu + 1.22, masto.z}, huippu + 1.9, 0.8, 0, 8, maali, false);
+    }
     return Kuva(k, "Tekstuurit/Puhaltaja.tga", a.Kuva, false) && Malli(k, "Puhaltaja", m);
-}
-
-// ---- Paper planes -------------------------------------------------------------
-
-namespace {
-
-// A plane's texture: four bands of the same print, each a step darker; a face
-// takes the band of its side's brightness, its corners mapped from above.
-struct PAPERI {
-    KUVA_RGBA Kuva{256, 256};
-    LAATTA Kaista[4];
-    template <class F> void Maalaa(F painatus) {
-        static const float kerroin[4] = {1.0f, 0.84f, 0.68f, 0.52f};
-        for (int i = 0; i < 4; i++) {
-            for (int y = 0; y < 64; y++)
-                for (int x = 0; x < 256; x++)
-                    Kuva.P(x, 64 * i + y) =
-                        Kirkkaus(painatus((x + 0.5f) / 256, 1 - (y + 0.5f) / 64), kerroin[i]);
-            Kaista[i] = LAATTA{0.5 / 256, 1 - (64.0 * (i + 1) - 0.5) / 256, 1 - 0.5 / 256,
-                               1 - (64.0 * i + 0.5) / 256};
-        }
-    }
-};
-
-// Along the length s (0 tail, 1 nose) and across t (0..1, the middle line 0.5);
-// the keel and fins hang at the middle, mapped by their height.
-UV Kartta(V3 p, const LAATTA& l) {
-    double s = (p.z + 1.5) / 3.0;
-    double t = 0.5 + p.x / 2.4 - (std::fabs(p.x) < 0.02 || std::fabs(p.y) > 0.2 ? p.y * 0.6 : 0);
-    return l.Kohta(s < 0 ? 0 : (s > 1 ? 1 : s), t < 0 ? 0 : (t > 1 ? 1 : t));
-}
-
-// The planes are folded at three units long and built at half that: the game
-// draws them at 0.3, and the menus show the chosen one spinning one unit from
-// the eye, where the whole plane must fit in view.
-const double LENNOKIN_MITTAKAAVA = 0.5;
-
-void Arkki(MALLI& m, const PAPERI& p, V3 a, V3 b, V3 c) {
-    // Both faces of the paper, each in the band of its own brightness; the left
-    // wing is the mirror image.
-    for (int peili = 0; peili < 2; peili++) {
-        V3 A = a, B = b, C = c;
-        if (peili) {
-            if (std::fabs(a.x) + std::fabs(b.x) + std::fabs(c.x) < 1e-9) break;
-            A.x = -A.x;
-            B.x = -B.x;
-            C.x = -C.x;
-        }
-        for (int puoli = 0; puoli < 2; puoli++) {
-            V3 x = A, y = puoli ? C : B, z = puoli ? B : C;
-            const LAATTA& l = p.Kaista[Varjostus(Risti(y - x, z - x))];
-            const double k = LENNOKIN_MITTAKAAVA;
-            m.Kolmio(x * k, Kartta(x, l), y * k, Kartta(y, l), z * k, Kartta(z, l));
-        }
-    }
-}
-
-} // namespace
-
-bool TeeLennokit(const KOHDE& k) {
-    bool ok = true;
-    // Nuoli: the classic dart from a sheet of ruled school paper.
-    {
-        PAPERI p;
-        p.Maalaa([](float s, float t) {
-            VARI4 c = Rgb(246, 245, 236);
-            c = Kirkkaus(c, 0.97f + 0.03f * Fbm(s * 20, t * 5, 31, 2));
-            if (std::fabs(std::fmod(t * 12.0f, 1.0f) - 0.5f) < 0.06f) c = Rgb(150, 185, 230);
-            if (std::fabs(s - 0.22f) < 0.006f) c = Rgb(225, 90, 90);
-            if (std::fabs(t - 0.5f) < 0.008f) c = Kirkkaus(c, 0.75f); // the middle fold
-            return c;
-        });
-        MALLI m;
-        V3 nokka{0, 0.02, 1.5}, juuri{0, 0, -1.5}, karki{0.78, 0.14, -1.42};
-        V3 taite{0.3, 0.04, -1.48};
-        Arkki(m, p, nokka, taite, juuri);
-        Arkki(m, p, nokka, karki, taite);
-        Arkki(m, p, nokka, juuri, V3{0, -0.34, -1.5});
-        Arkki(m, p, nokka, V3{0, -0.34, -1.5}, V3{0, -0.06, 1.1});
-        ok = Kuva(k, "Tekstuurit/Nuoli.tga", p.Kuva, false) && Malli(k, "Nuoli", m) && ok;
-    }
-    // Liitaja: broad wings with turned-up tips, folded from a newspaper.
-    {
-        PAPERI p;
-        p.Maalaa([](float s, float t) {
-            VARI4 c = Rgb(226, 222, 208);
-            float sarake = std::fmod(t * 5.0f, 1.0f);
-            int rivi = (int)(s * 90);
-            bool teksti = sarake > 0.08f && sarake < 0.92f && rivi % 2 == 0 &&
-                          (Hajauta((uint32_t)(rivi * 977 + (int)(t * 60) * 13)) & 7) != 0;
-            if (teksti) c = Rgb(120, 118, 112);
-            if (s > 0.62f && s < 0.74f && t > 0.18f && t < 0.82f) c = Rgb(40, 40, 45); // headline
-            if (s > 0.2f && s < 0.45f && t > 0.56f && t < 0.78f)                       // photo
-                c = (((int)(s * 160) + (int)(t * 160)) % 2) ? Rgb(90, 92, 96) : Rgb(160, 160, 158);
-            if (std::fabs(t - 0.5f) < 0.008f) c = Kirkkaus(c, 0.8f);
-            return c;
-        });
-        MALLI m;
-        V3 nokka{0, 0.02, 1.3}, l1{0.38, 0.03, 0.55}, t1{1.05, 0.12, -0.45}, t2{1.0, 0.12, -1.05};
-        V3 t3{0.3, 0.03, -1.25}, juuri{0, 0, -1.2}, siiveke{1.06, 0.46, -0.98};
-        Arkki(m, p, nokka, l1, juuri);
-        Arkki(m, p, l1, t1, t3);
-        Arkki(m, p, l1, t3, juuri);
-        Arkki(m, p, t1, t2, t3);
-        Arkki(m, p, t1, siiveke, t2);
-        Arkki(m, p, nokka, juuri, V3{0, -0.2, -1.2});
-        Arkki(m, p, nokka, V3{0, -0.2, -1.2}, V3{0, -0.05, 0.9});
-        ok = Kuva(k, "Tekstuurit/Liitaja.tga", p.Kuva, false) && Malli(k, "Liitaja", m) && ok;
-    }
-    // Haukka: a swept stunt plane with fins, red origami paper with yellow chevrons.
-    {
-        PAPERI p;
-        p.Maalaa([](float s, float t) {
-            VARI4 c = Rgb(205, 40, 40);
-            c = Kirkkaus(c, 0.95f + 0.05f * Fbm(s * 10, t * 10, 41, 2));
-            float v = std::fabs(t - 0.5f);
-            float chevron = std::fmod(s * 5.0f + v * 3.0f, 1.0f);
-            if (chevron < 0.16f && s < 0.75f) c = Rgb(250, 205, 40);
-            if (v > 0.42f) c = Rgb(30, 30, 35);    // dark wing tips
-            if (s > 0.86f) c = Rgb(250, 250, 245); // white nose
-            if (std::fabs(t - 0.5f) < 0.008f) c = Kirkkaus(c, 0.7f);
-            return c;
-        });
-        MALLI m;
-        V3 nokka{0, 0.02, 1.5}, l{0.2, 0.03, 0.45}, karki{0.95, 0.08, -1.2}, taka{0.85, 0.08, -1.5};
-        V3 juuri{0, 0, -1.35}, eva{0.9, 0.42, -1.52};
-        Arkki(m, p, nokka, l, juuri);
-        Arkki(m, p, l, karki, juuri);
-        Arkki(m, p, karki, taka, juuri);
-        Arkki(m, p, karki, eva, taka);
-        Arkki(m, p, nokka, juuri, V3{0, -0.4, -1.35});
-        Arkki(m, p, nokka, V3{0, -0.4, -1.35}, V3{0, -0.08, 1.1});
-        ok = Kuva(k, "Tekstuurit/Haukka.tga", p.Kuva, false) && Malli(k, "Haukka", m) && ok;
-    }
-    return ok;
 }

@@ -40,10 +40,13 @@ bool EiMerkkia(int k) {
            k == 0x9D || k == 0x9E || k == 0xA0 || k == 0xAF;
 }
 
-// A bubble as a glyph: a shaded ball with the pattern of its kind and a dark rim.
+// A bubble as a glyph, as it looks in flight: a shaded ball with the pattern of
+// its kind inside the bubbles' light rim, and a dark edge round it all so that it
+// reads over the sky and the grass alike.
 void PiirraKuplaMerkki(KUVA_RGBA& arkki, int cx0, int cy0, int n, int& leveys) {
     const double r =
         23.0; // a little taller than a capital letter, so that the HUD shows it plainly
+    const double pallo = r - 4.0; // the ball inside the rim
     const double kx = REUNA + 2 + r, ky = SOLU - PERUSVIIVA - r + 1;
     leveys = (int)(2 * r) + 2 * REUNA + 5;
     for (int y = 0; y < SOLU; y++)
@@ -54,19 +57,22 @@ void PiirraKuplaMerkki(KUVA_RGBA& arkki, int cx0, int cy0, int n, int& leveys) {
                     double px = x + (i + 0.5) / 4 - kx, py = ky - (y + (j + 0.5) / 4);
                     double e = std::sqrt(px * px + py * py);
                     VARI4 c{0, 0, 0, 0};
-                    if (e <= r - 1.6) {
-                        double nx = px / r, ny = py / r;
+                    if (e <= pallo) {
+                        double nx = px / pallo, ny = py / pallo;
                         double nz = std::sqrt(std::fmax(0.0, 1 - nx * nx - ny * ny));
                         // Tip the ball toward the viewer so the pattern shows its shape.
                         double kulma = 0.45;
                         V3 d{nx, ny * std::cos(kulma) + nz * std::sin(kulma),
                              -ny * std::sin(kulma) + nz * std::cos(kulma)};
                         VARI4 p = KuplanPinta(n, d);
-                        double valo = 0.55 + 0.45 * (nx * -0.4 + ny * 0.6 + nz * 0.7);
+                        double valo = 0.72 + 0.38 * (nx * -0.4 + ny * 0.6 + nz * 0.7);
                         double kiilto =
                             std::pow(std::fmax(0.0, nx * -0.35 + ny * 0.5 + nz * 0.79), 40);
                         c = Kirkkaus(p, (float)valo);
                         c = Sekoita(c, VARI4{1, 1, 1, 1}, (float)std::fmin(1.0, kiilto));
+                        c.a = 1;
+                    } else if (e <= r - 1.0) {
+                        c = KuplanReuna();
                         c.a = 1;
                     } else if (e <= r + 0.6) {
                         c = VARI4{0.05f, 0.05f, 0.08f, 0.9f};

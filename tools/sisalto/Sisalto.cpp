@@ -59,5 +59,6 @@ int main(int argc, char** argv) {
     ok = TeeMaisema(k) && ok;
     ok = TeeAanet(k) && ok;
     ok = TeeRadat(k) && ok;
+    ok = TeeHaamu(k) && ok;
     return ok ? 0 : 1;
 }

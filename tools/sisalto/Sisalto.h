@@ -21,6 +21,11 @@ bool Malli(const KOHDE& k, const std::string& nimi, const MALLI& malli);
 // The four bubbles, by the number of their object file (1..4): the colour of the
 // surface in direction d (a unit vector of the model, y up), pattern included.
 VARI4 KuplanPinta(int n, V3 d);
+// The colour of every bubble's rim.
+VARI4 KuplanReuna();
+// A bubble's radius in model units: the game catches a bubble within 2.25 times
+// its scale of the plane.
+const double KUPLAN_SADE = 2.25;
 
 // The parts of the data set.
 bool TeeFontti(const KOHDE& k);    // Fontti.tga and MerkkienLeveydet.txt
@@ -32,6 +37,7 @@ bool TeeMaisema(const KOHDE& k);   // Piha and Museo
 bool TeeTekstit(const KOHDE& k);   // load list, object files, plane files
 bool TeeAanet(const KOHDE& k);     // music and sound effects
 bool TeeRadat(const KOHDE& k);     // the six race tracks
+bool TeeHaamu(const KOHDE& k);     // the race ghost's texture Haamu
 
 // Whether a point (world units) is inside a tree's crown in the yard.
 bool PuussaTaiAidassa(double x, double y, double z);

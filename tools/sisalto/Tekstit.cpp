@@ -23,6 +23,7 @@ const char* TEKSTUURIT[][2] = {
     {"Fontti.tga", "Fontti"}, {"Osoitin.tga", "Osoitin"},     {"Piha.tga", "Piha"},
     {"Museo.tga", "Museo"},   {"Puhaltaja.tga", "Puhaltaja"}, {"Kuplat.tga", "Kuplat"},
     {"Nuoli.tga", "Nuoli"},   {"Liitaja.tga", "Liitaja"},     {"Haukka.tga", "Haukka"},
+    {"Haamu.tga", "Haamu"},
 };
 
 const char* MALLIT[][2] = {
