@@ -6,7 +6,7 @@
 // units); the plane starts at (-10, 10, 0). The museum stands north of the yard.
 // Everything faces the sun in the painted brightness of its tiles, since the
 // game draws without lights.
-#include "Sisalto.h"
+#include "Maisema.h"
 
 #include <cmath>
 #include <cstdio>
@@ -14,27 +14,11 @@
 
 namespace {
 
-const double PII = 3.14159265358979;
-
-struct PUU {
-    double x, z, korkeus;
-    int laji; // 0 broadleaf, 1 conifer
-    unsigned siemen;
-};
-
 double Satunnainen(unsigned i, unsigned kanava) {
     return (Hajauta(i * 2654435761u + kanava * 40503u + 17u) & 0xFFFFFF) / (double)0xFFFFFF;
 }
 
-// The yard's own map, in model units.
-const double AIDAN_X = 24, AIDAN_Z0 = -34, AIDAN_Z1 = 54;
-const double TIE_Z = -45;               // the road south of the yard
-const double AUKIO_X = 0, AUKIO_Z = 10; // the round plaza with the fountain
-const double LAMPI_X = -14, LAMPI_Z = -19;
-const double KUKKA1[2] = {12, -12}, KUKKA2[2] = {-11, 28}, KUKKA3[2] = {11, 28};
-const double MUSEO_Z0 = 57, MUSEO_Z1 = 76;
-// The ground picture covers x -80..80, z -50..70 (512 x 384 pixels).
-const double KARTTA_X0 = -80, KARTTA_X1 = 80, KARTTA_Z0 = -50, KARTTA_Z1 = 70;
+} // namespace
 
 std::vector<PUU> Puut() {
     std::vector<PUU> puut;
@@ -68,89 +52,7 @@ std::vector<PUU> Puut() {
     return puut;
 }
 
-VARI4 Nurmi(double x, double z, bool leikattu) {
-    float f = Fbm((float)x * 0.35f, (float)z * 0.35f, 101, 4);
-    float g = Fbm((float)x * 0.06f, (float)z * 0.06f, 102, 3);
-    VARI4 c = leikattu ? Rgb(92, 160, 64) : Rgb(80, 138, 52);
-    c = Sekoita(c, Rgb(150, 160, 70), leikattu ? 0.1f * g : 0.45f * g * g);
-    c = Kirkkaus(c, 0.85f + 0.25f * f);
-    if (leikattu && ((int)std::floor((x + 100) / 4)) % 2) c = Kirkkaus(c, 1.06f);
-    return c;
-}
-
-VARI4 Sora(double x, double z) {
-    float f = Kohina((float)x * 9, (float)z * 9, 201);
-    return Kirkkaus(Rgb(206, 190, 152), 0.9f + 0.15f * f);
-}
-
-double Tasainen(double a, double b, double x) {
-    double t = (x - a) / (b - a);
-    t = t < 0 ? 0 : (t > 1 ? 1 : t);
-    return t * t * (3 - 2 * t);
-}
-
-// The ground as seen from above at (x, z).
-VARI4 Maa(double x, double z, const std::vector<PUU>& puut) {
-    bool pihalla = std::fabs(x) < AIDAN_X && z > AIDAN_Z0 && z < AIDAN_Z1;
-    VARI4 c = Nurmi(x, z, pihalla);
-    // Paths: from the road through the gate to the museum, across the yard, round the plaza.
-    double r = std::hypot(x - AUKIO_X, z - AUKIO_Z);
-    bool polku = (std::fabs(x) < 1.6 && z > TIE_Z && z < MUSEO_Z0) ||
-                 (std::fabs(z - AUKIO_Z) < 1.4 && std::fabs(x) < AIDAN_X) || (r > 6.6 && r < 8.6) ||
-                 (z > 52 && z < MUSEO_Z0 && std::fabs(x) < 20);
-    if (polku) c = Sora(x, z);
-    if (r < 6.6) {
-        if (r > 3.2 && r < 4.6) {
-            // A ring of flowers round the fountain.
-            unsigned h = Hajauta((unsigned)(int)std::floor(x * 4 + 1000) * 7919u +
-                                 (unsigned)(int)std::floor(z * 4 + 1000));
-            static const VARI4 kukat[4] = {Rgb(230, 60, 70), Rgb(250, 210, 40), Rgb(240, 240, 245),
-                                           Rgb(170, 80, 200)};
-            c = (h & 3) == 0 ? Rgb(60, 110, 40) : kukat[(h >> 2) & 3];
-        }
-        if (r < 2.6) c = Rgb(175, 170, 160);
-        if (r < 2.1) c = Sekoita(Rgb(60, 140, 200), Rgb(140, 200, 235), (float)Tasainen(2.1, 0, r));
-    }
-    // Round flower beds on the lawn.
-    for (const double* p : {KUKKA1, KUKKA2, KUKKA3}) {
-        double e = std::hypot(x - p[0], z - p[1]);
-        if (e < 3.3) c = Rgb(120, 90, 60); // soil edge
-        if (e < 3.0) {
-            unsigned h = Hajauta((unsigned)(int)std::floor(x * 3 + 1000) * 7919u +
-                                 (unsigned)(int)std::floor(z * 3 + 1000) + 77u);
-            static const VARI4 kukat[4] = {Rgb(235, 80, 120), Rgb(250, 170, 40), Rgb(250, 250, 250),
-                                           Rgb(120, 90, 220)};
-            c = (h % 3) == 0 ? Rgb(70, 120, 45) : kukat[(h >> 3) & 3];
-        }
-    }
-    // The road.
-    if (std::fabs(z - TIE_Z) < 3) {
-        c = Kirkkaus(Rgb(88, 88, 94), 0.92f + 0.12f * Kohina((float)x * 6, (float)z * 6, 301));
-        if (std::fabs(z - TIE_Z) < 0.12 && std::fmod(x + 1000, 6) < 3) c = Rgb(235, 235, 230);
-        if (std::fabs(z - TIE_Z) > 2.85) c = Rgb(150, 150, 150);
-    }
-    // The pond with a muddy shore.
-    double l = std::hypot((x - LAMPI_X) / 6.5, (z - LAMPI_Z) / 4.2);
-    if (l < 1.12) c = Sekoita(c, Rgb(110, 95, 60), (float)Tasainen(1.12, 1.0, l));
-    if (l < 1.0) {
-        c = Sekoita(Rgb(40, 95, 140), Rgb(70, 140, 190), (float)Tasainen(1.0, 0.2, l));
-        if (Kohina((float)x * 3, (float)z * 3, 401) > 0.8f && l < 0.9)
-            c = Rgb(60, 130, 60); // lily pads
-    }
-    // Under the museum and its forecourt.
-    if (std::fabs(x) < 20 && z >= MUSEO_Z0 - 1 && z < MUSEO_Z1 + 1) c = Rgb(150, 146, 138);
-    // Tree shadows: the sun stands high in the south-west.
-    double varjo = 1;
-    for (const PUU& p : puut) {
-        double sx = p.x + 0.2 * p.korkeus, sz = p.z + 0.18 * p.korkeus;
-        double sade = p.korkeus * (p.laji ? 0.26 : 0.34);
-        double e = std::hypot(x - sx, z - sz) / sade;
-        if (e < 1.2) varjo = std::fmin(varjo, 0.62 + 0.38 * Tasainen(0.7, 1.2, e));
-    }
-    // The museum's shadow falls north-east, off the yard: only its east flank shows.
-    if (x > 20 && x < 24 && z > MUSEO_Z0 + 3 && z < MUSEO_Z1 + 4) varjo = std::fmin(varjo, 0.7);
-    return Kirkkaus(c, (float)varjo);
-}
+namespace {
 
 // The sky round the whole scene, as a band: longitude across (it wraps), height
 // above the horizon up (bottom row the horizon, top row the zenith).
@@ -223,6 +125,20 @@ void Aita(MALLI& m, V3 a, V3 b, const MATERIAALI& puu) {
     }
 }
 
+// A round wall of n sides from the centre's height up to y1, between radii sisa
+// and ulko, with its top; the inner face looks inwards.
+void Rengas(MALLI& m, V3 keski, double y1, double sisa, double ulko, int n, const MATERIAALI& mat) {
+    for (int i = 0; i < n; i++) {
+        double k0 = 2 * PII * i / n, k1 = 2 * PII * (i + 1) / n;
+        auto P = [&](double r, double k, double y) {
+            return V3{keski.x + r * std::sin(k), y, keski.z + r * std::cos(k)};
+        };
+        m.Nelio(P(ulko, k0, keski.y), P(ulko, k1, keski.y), P(ulko, k1, y1), P(ulko, k0, y1), mat);
+        m.Nelio(P(sisa, k1, keski.y), P(sisa, k0, keski.y), P(sisa, k0, y1), P(sisa, k1, y1), mat);
+        m.Nelio(P(ulko, k0, y1), P(ulko, k1, y1), P(sisa, k1, y1), P(sisa, k0, y1), mat);
+    }
+}
+
 } // namespace
 
 bool PuussaTaiAidassa(double x, double y, double z) {
@@ -251,14 +167,7 @@ bool TeeMaisema(const KOHDE& k) {
 
     // ---- Piha -------------------------------------------------------------------
     {
-        ATLAS a(512, 512, 64);
-        // The ground picture: rows 0..383.
-        for (int y = 0; y < 384; y++)
-            for (int x = 0; x < 512; x++) {
-                double mx = KARTTA_X0 + (KARTTA_X1 - KARTTA_X0) * (x + 0.5) / 512;
-                double mz = KARTTA_Z1 - (KARTTA_Z1 - KARTTA_Z0) * (y + 0.5) / 384;
-                a.Kuva.P(x, y) = Maa(mx, mz, puut);
-            }
+        ATLAS a(PIHAN_LEVEYS, PIHAN_KORKEUS, 64);
         MATERIAALI kuori = a.Maalaa(0, 6, [](float s, float t) {
             float f = Fbm(s * 3, t * 18, 701, 3, 3);
             return Kirkkaus(Rgb(110, 82, 58), 0.65f + 0.5f * f);
@@ -273,44 +182,48 @@ bool TeeMaisema(const KOHDE& k) {
             return c;
         });
 
+        // Pale stone for the fountain, dark green iron for the lamps, their lit
+        // glass, water for the fountain's bowl and oiled slats for the benches: the
+        // tiles right of the far picture, rows 0 and 1.
+        MATERIAALI kivi = a.Maalaa(8, 0, [](float s, float t) {
+            VARI4 c = Kirkkaus(Rgb(214, 208, 196), 0.9f + 0.12f * Fbm(s * 6, t * 6, 741, 3, 6));
+            if (std::fmod(t * 2, 1.0f) < 0.03f ||
+                std::fmod(s * 2 + (t < 0.5f ? 0.5f : 0), 1.0f) < 0.03f)
+                c = Kirkkaus(c, 0.8f); // joints between the blocks
+            return c;
+        });
+        MATERIAALI rauta = a.Maalaa(12, 0, [](float s, float t) {
+            float kiilto = (float)std::exp(-(s - 0.35f) * (s - 0.35f) / 0.02f);
+            (void)t;
+            return Kirkkaus(Rgb(46, 62, 52), 0.85f + 0.6f * kiilto);
+        });
+        MATERIAALI lasi = a.Maalaa(
+            8, 1,
+            [](float s, float t) {
+                VARI4 c = Sekoita(Rgb(255, 246, 214), Rgb(246, 226, 170), t);
+                if (s < 0.08f || s > 0.92f || t < 0.06f || t > 0.94f || std::fabs(t - 0.5f) < 0.03f)
+                    c = Rgb(40, 52, 44); // the frame
+                return c;
+            },
+            true);
+        MATERIAALI vesi = a.Maalaa(
+            9, 1,
+            [](float s, float t) {
+                float r = std::hypot(s - 0.5f, t - 0.5f);
+                VARI4 c =
+                    Sekoita(Rgb(130, 195, 232), Rgb(60, 136, 192), Fbm(s * 4, t * 4, 751, 2, 4));
+                return Kirkkaus(c, 0.95f + 0.08f * std::sin(r * 60));
+            },
+            true);
+        MATERIAALI laudat = a.Maalaa(12, 1, [](float s, float t) {
+            float f = Fbm(s * 2, t * 16, 761, 3);
+            VARI4 c = Kirkkaus(Rgb(150, 98, 58), 0.8f + 0.35f * f);
+            if (std::fmod(t * 5, 1.0f) < 0.08f) c = Kirkkaus(c, 0.55f); // gaps between the slats
+            (void)s;
+            return c;
+        });
+
         MALLI m;
-        // The ground picture on a grid, and plain meadow round it out to the sky.
-        LAATTA kartta{0.5 / 512, 128.5 / 512, 511.5 / 512, 511.5 / 512};
-        auto KarttaUV = [&](double x, double z) {
-            return kartta.Kohta((x - KARTTA_X0) / (KARTTA_X1 - KARTTA_X0),
-                                (z - KARTTA_Z0) / (KARTTA_Z1 - KARTTA_Z0));
-        };
-        for (int i = 0; i < 4; i++)
-            for (int j = 0; j < 3; j++) {
-                double x0 = KARTTA_X0 + 40 * i, x1 = x0 + 40, z0 = KARTTA_Z0 + 40 * j, z1 = z0 + 40;
-                V3 p0{x0, 0, z0}, p1{x1, 0, z0}, p2{x1, 0, z1}, p3{x0, 0, z1};
-                // Counter-clockwise seen from above: -z edge first, then +x.
-                m.Kolmio(p0, KarttaUV(x0, z0), p3, KarttaUV(x0, z1), p2, KarttaUV(x1, z1));
-                m.Kolmio(p0, KarttaUV(x0, z0), p2, KarttaUV(x1, z1), p1, KarttaUV(x1, z0));
-            }
-        // Plain meadow: a corner of the picture with nothing on it.
-        LAATTA niitty = a.Paikka(0, 0);
-        niitty.u1 = niitty.u0 + 10.0 / 512;
-        niitty.v0 = niitty.v1 - 10.0 / 512;
-        for (double x0 = -120; x0 < 120; x0 += 40)
-            for (double z0 = -110; z0 < 130; z0 += 40) {
-                double x1 = x0 + 40, z1 = z0 + 40;
-                if (x0 >= KARTTA_X0 && x1 <= KARTTA_X1 && z0 >= KARTTA_Z0 && z1 <= KARTTA_Z1)
-                    continue;
-                // Split where the picture begins, so the two never overlap.
-                double xs[4] = {x0, std::fmax(x0, std::fmin(x1, KARTTA_X0)),
-                                std::fmin(x1, std::fmax(x0, KARTTA_X1)), x1};
-                double zs[4] = {z0, std::fmax(z0, std::fmin(z1, KARTTA_Z0)),
-                                std::fmin(z1, std::fmax(z0, KARTTA_Z1)), z1};
-                for (int i = 0; i < 3; i++)
-                    for (int j = 0; j < 3; j++) {
-                        if (xs[i + 1] - xs[i] < 1e-9 || zs[j + 1] - zs[j] < 1e-9) continue;
-                        if (i == 1 && j == 1) continue; // inside the picture
-                        V3 p0{xs[i], 0, zs[j]}, p1{xs[i + 1], 0, zs[j]},
-                            p2{xs[i + 1], 0, zs[j + 1]}, p3{xs[i], 0, zs[j + 1]};
-                        m.Nelio(p0, p3, p2, p1, niitty);
-                    }
-            }
         for (const PUU& p : puut) Puu(m, p, kuori, lehti, havu);
         // The fence, open at the gate in the south and toward the museum in the north.
         Aita(m, V3{-AIDAN_X, 0, AIDAN_Z0}, V3{-3, 0, AIDAN_Z0}, puu);
@@ -319,29 +232,52 @@ bool TeeMaisema(const KOHDE& k) {
         Aita(m, V3{3, 0, AIDAN_Z1}, V3{AIDAN_X, 0, AIDAN_Z1}, puu);
         Aita(m, V3{-AIDAN_X, 0, AIDAN_Z0}, V3{-AIDAN_X, 0, AIDAN_Z1}, puu);
         Aita(m, V3{AIDAN_X, 0, AIDAN_Z0}, V3{AIDAN_X, 0, AIDAN_Z1}, puu);
-        // Benches round the plaza and hedges before the museum.
+        // Benches round the plaza, their backs to the lawn: a slatted seat on a
+        // plinth and a backrest.
         for (int i = 0; i < 4; i++) {
             double kulma = PII / 4 + i * PII / 2;
             double sx = AUKIO_X + 9.6 * std::sin(kulma), sz = AUKIO_Z + 9.6 * std::cos(kulma);
             bool pitkin_x = i % 2 == 0;
             double lx = pitkin_x ? 0.9 : 0.25, lz = pitkin_x ? 0.25 : 0.9;
-            Pala(m, V3{sx - lx, 0, sz - lz}, V3{sx + lx, 0.45, sz + lz}, puu);
+            Pala(m, V3{sx - lx, 0.38, sz - lz}, V3{sx + lx, 0.45, sz + lz}, laudat);
+            Pala(m, V3{sx - lx + 0.12, 0, sz - lz + 0.12}, V3{sx + lx - 0.12, 0.38, sz + lz - 0.12},
+                 kivi);
+            double tx = pitkin_x ? 0 : (sx > AUKIO_X ? 1 : -1),
+                   tz = pitkin_x ? (sz > AUKIO_Z ? 1 : -1) : 0;
+            V3 selka{sx + tx * (lx - 0.04), 0.67, sz + tz * (lz - 0.04)};
+            V3 puolet{pitkin_x ? lx : 0.04, 0.22, pitkin_x ? 0.04 : lz};
+            m.Laatikko(selka, puolet, laudat);
         }
-        // The fountain: a low rim and a column with a bowl.
-        m.Prisma(V3{AUKIO_X, 0, AUKIO_Z}, 0.5, 2.5, 2.5, 12, puu, false);
-        m.Prisma(V3{AUKIO_X, 0, AUKIO_Z}, 1.6, 0.35, 0.25, 6, puu, false);
-        m.Prisma(V3{AUKIO_X, 1.6, AUKIO_Z}, 2.0, 0.3, 1.0, 8, puu, true);
-        // Lamp posts along the main path: near the ground they show the speed.
+        // The fountain: a low rim round the basin (a wall with an inside and a top:
+        // the renderer drops faces turned away), and a column with a bowl of water.
+        Rengas(m, V3{AUKIO_X, 0, AUKIO_Z}, 0.5, 2.25, 2.5, 12, kivi);
+        m.Prisma(V3{AUKIO_X, 0, AUKIO_Z}, 1.6, 0.35, 0.25, 6, kivi, false);
+        m.Prisma(V3{AUKIO_X, 1.6, AUKIO_Z}, 2.0, 0.3, 1.0, 8, kivi, false);
+        for (int i = 0; i < 8; i++) {
+            double k0 = 2 * PII * i / 8, k1 = 2 * PII * (i + 1) / 8;
+            const LAATTA& l = vesi.Savy[0];
+            m.Kolmio(V3{AUKIO_X, 1.97, AUKIO_Z}, l.Kohta(0.5, 0.5),
+                     V3{AUKIO_X + 0.95 * std::sin(k0), 1.97, AUKIO_Z + 0.95 * std::cos(k0)},
+                     l.Kohta(0.5 + 0.5 * std::sin(k0), 0.5 + 0.5 * std::cos(k0)),
+                     V3{AUKIO_X + 0.95 * std::sin(k1), 1.97, AUKIO_Z + 0.95 * std::cos(k1)},
+                     l.Kohta(0.5 + 0.5 * std::sin(k1), 0.5 + 0.5 * std::cos(k1)));
+        }
+        // Lamp posts along the main path: near the ground they show the speed. An
+        // iron post, a lantern of lit glass wider at the top, a pointed cap.
         for (double z = AIDAN_Z0 + 4; z < AIDAN_Z1; z += 11)
             for (double puoli : {-1.0, 1.0}) {
                 if (std::fabs(z - AUKIO_Z) < 10) continue;
                 V3 jalka{puoli * 2.4, 0, z};
-                m.Prisma(jalka, 3.6, 0.09, 0.07, 4, kuori, false);
-                Pala(m, V3{jalka.x - 0.22, 3.6, z - 0.22}, V3{jalka.x + 0.22, 4.1, z + 0.22}, puu);
+                m.Prisma(jalka, 3.5, 0.08, 0.05, 5, rauta, false);
+                m.Prisma(V3{jalka.x, 3.5, z}, 3.95, 0.12, 0.19, 4, lasi, false, PII / 4);
+                m.Prisma(V3{jalka.x, 3.95, z}, 4.2, 0.26, 0, 4, rauta, false, PII / 4);
             }
         for (double puoli : {-1.0, 1.0})
             Pala(m, V3{puoli > 0 ? 3.0 : -20.0, 0, 53.2}, V3{puoli > 0 ? 20.0 : -3.0, 1.1, 54.6},
                  lehti);
+        // The ground last: the renderer draws a model's triangles in order, and
+        // what stands on the ground hides some of it before it is shaded.
+        ok = TeePihanMaa(a, m, puut) && ok;
         ok = Kuva(k, "Tekstuurit/Piha.tga", a.Kuva, false) && ok;
         ok = Malli(k, "Piha", m) && ok;
     }
