@@ -125,20 +125,6 @@ void Aita(MALLI& m, V3 a, V3 b, const MATERIAALI& puu) {
     }
 }
 
-// A round wall of n sides from the centre's height up to y1, between radii sisa
-// and ulko, with its top; the inner face looks inwards.
-void Rengas(MALLI& m, V3 keski, double y1, double sisa, double ulko, int n, const MATERIAALI& mat) {
-    for (int i = 0; i < n; i++) {
-        double k0 = 2 * PII * i / n, k1 = 2 * PII * (i + 1) / n;
-        auto P = [&](double r, double k, double y) {
-            return V3{keski.x + r * std::sin(k), y, keski.z + r * std::cos(k)};
-        };
-        m.Nelio(P(ulko, k0, keski.y), P(ulko, k1, keski.y), P(ulko, k1, y1), P(ulko, k0, y1), mat);
-        m.Nelio(P(sisa, k1, keski.y), P(sisa, k0, keski.y), P(sisa, k0, y1), P(sisa, k1, y1), mat);
-        m.Nelio(P(ulko, k0, y1), P(ulko, k1, y1), P(sisa, k1, y1), P(sisa, k0, y1), mat);
-    }
-}
-
 } // namespace
 
 bool PuussaTaiAidassa(double x, double y, double z) {
@@ -182,47 +168,6 @@ bool TeeMaisema(const KOHDE& k) {
             return c;
         });
 
-        // Pale stone for the fountain, dark green iron for the lamps, their lit
-        // glass, water for the fountain's bowl and oiled slats for the benches: the
-        // tiles right of the far picture, rows 0 and 1.
-        MATERIAALI kivi = a.Maalaa(8, 0, [](float s, float t) {
-            VARI4 c = Kirkkaus(Rgb(214, 208, 196), 0.9f + 0.12f * Fbm(s * 6, t * 6, 741, 3, 6));
-            if (std::fmod(t * 2, 1.0f) < 0.03f ||
-                std::fmod(s * 2 + (t < 0.5f ? 0.5f : 0), 1.0f) < 0.03f)
-                c = Kirkkaus(c, 0.8f); // joints between the blocks
-            return c;
-        });
-        MATERIAALI rauta = a.Maalaa(12, 0, [](float s, float t) {
-            float kiilto = (float)std::exp(-(s - 0.35f) * (s - 0.35f) / 0.02f);
-            (void)t;
-            return Kirkkaus(Rgb(46, 62, 52), 0.85f + 0.6f * kiilto);
-        });
-        MATERIAALI lasi = a.Maalaa(
-            8, 1,
-            [](float s, float t) {
-                VARI4 c = Sekoita(Rgb(255, 246, 214), Rgb(246, 226, 170), t);
-                if (s < 0.08f || s > 0.92f || t < 0.06f || t > 0.94f || std::fabs(t - 0.5f) < 0.03f)
-                    c = Rgb(40, 52, 44); // the frame
-                return c;
-            },
-            true);
-        MATERIAALI vesi = a.Maalaa(
-            9, 1,
-            [](float s, float t) {
-                float r = std::hypot(s - 0.5f, t - 0.5f);
-                VARI4 c =
-                    Sekoita(Rgb(130, 195, 232), Rgb(60, 136, 192), Fbm(s * 4, t * 4, 751, 2, 4));
-                return Kirkkaus(c, 0.95f + 0.08f * std::sin(r * 60));
-            },
-            true);
-        MATERIAALI laudat = a.Maalaa(12, 1, [](float s, float t) {
-            float f = Fbm(s * 2, t * 16, 761, 3);
-            VARI4 c = Kirkkaus(Rgb(150, 98, 58), 0.8f + 0.35f * f);
-            if (std::fmod(t * 5, 1.0f) < 0.08f) c = Kirkkaus(c, 0.55f); // gaps between the slats
-            (void)s;
-            return c;
-        });
-
         MALLI m;
         for (const PUU& p : puut) Puu(m, p, kuori, lehti, havu);
         // The fence, open at the gate in the south and toward the museum in the north.
@@ -232,45 +177,25 @@ bool TeeMaisema(const KOHDE& k) {
         Aita(m, V3{3, 0, AIDAN_Z1}, V3{AIDAN_X, 0, AIDAN_Z1}, puu);
         Aita(m, V3{-AIDAN_X, 0, AIDAN_Z0}, V3{-AIDAN_X, 0, AIDAN_Z1}, puu);
         Aita(m, V3{AIDAN_X, 0, AIDAN_Z0}, V3{AIDAN_X, 0, AIDAN_Z1}, puu);
-        // Benches round the plaza, their backs to the lawn: a slatted seat on a
-        // plinth and a backrest.
+        // Benches round the plaza and hedges before the museum.
         for (int i = 0; i < 4; i++) {
             double kulma = PII / 4 + i * PII / 2;
             double sx = AUKIO_X + 9.6 * std::sin(kulma), sz = AUKIO_Z + 9.6 * std::cos(kulma);
             bool pitkin_x = i % 2 == 0;
             double lx = pitkin_x ? 0.9 : 0.25, lz = pitkin_x ? 0.25 : 0.9;
-            Pala(m, V3{sx - lx, 0.38, sz - lz}, V3{sx + lx, 0.45, sz + lz}, laudat);
-            Pala(m, V3{sx - lx + 0.12, 0, sz - lz + 0.12}, V3{sx + lx - 0.12, 0.38, sz + lz - 0.12},
-                 kivi);
-            double tx = pitkin_x ? 0 : (sx > AUKIO_X ? 1 : -1),
-                   tz = pitkin_x ? (sz > AUKIO_Z ? 1 : -1) : 0;
-            V3 selka{sx + tx * (lx - 0.04), 0.67, sz + tz * (lz - 0.04)};
-            V3 puolet{pitkin_x ? lx : 0.04, 0.22, pitkin_x ? 0.04 : lz};
-            m.Laatikko(selka, puolet, laudat);
+            Pala(m, V3{sx - lx, 0, sz - lz}, V3{sx + lx, 0.45, sz + lz}, puu);
         }
-        // The fountain: a low rim round the basin (a wall with an inside and a top:
-        // the renderer drops faces turned away), and a column with a bowl of water.
-        Rengas(m, V3{AUKIO_X, 0, AUKIO_Z}, 0.5, 2.25, 2.5, 12, kivi);
-        m.Prisma(V3{AUKIO_X, 0, AUKIO_Z}, 1.6, 0.35, 0.25, 6, kivi, false);
-        m.Prisma(V3{AUKIO_X, 1.6, AUKIO_Z}, 2.0, 0.3, 1.0, 8, kivi, false);
-        for (int i = 0; i < 8; i++) {
-            double k0 = 2 * PII * i / 8, k1 = 2 * PII * (i + 1) / 8;
-            const LAATTA& l = vesi.Savy[0];
-            m.Kolmio(V3{AUKIO_X, 1.97, AUKIO_Z}, l.Kohta(0.5, 0.5),
-                     V3{AUKIO_X + 0.95 * std::sin(k0), 1.97, AUKIO_Z + 0.95 * std::cos(k0)},
-                     l.Kohta(0.5 + 0.5 * std::sin(k0), 0.5 + 0.5 * std::cos(k0)),
-                     V3{AUKIO_X + 0.95 * std::sin(k1), 1.97, AUKIO_Z + 0.95 * std::cos(k1)},
-                     l.Kohta(0.5 + 0.5 * std::sin(k1), 0.5 + 0.5 * std::cos(k1)));
-        }
-        // Lamp posts along the main path: near the ground they show the speed. An
-        // iron post, a lantern of lit glass wider at the top, a pointed cap.
+        // The fountain: a low rim and a column with a bowl.
+        m.Prisma(V3{AUKIO_X, 0, AUKIO_Z}, 0.5, 2.5, 2.5, 12, puu, false);
+        m.Prisma(V3{AUKIO_X, 0, AUKIO_Z}, 1.6, 0.35, 0.25, 6, puu, false);
+        m.Prisma(V3{AUKIO_X, 1.6, AUKIO_Z}, 2.0, 0.3, 1.0, 8, puu, true);
+        // Lamp posts along the main path: near the ground they show the speed.
         for (double z = AIDAN_Z0 + 4; z < AIDAN_Z1; z += 11)
             for (double puoli : {-1.0, 1.0}) {
                 if (std::fabs(z - AUKIO_Z) < 10) continue;
                 V3 jalka{puoli * 2.4, 0, z};
-                m.Prisma(jalka, 3.5, 0.08, 0.05, 5, rauta, false);
-                m.Prisma(V3{jalka.x, 3.5, z}, 3.95, 0.12, 0.19, 4, lasi, false, PII / 4);
-                m.Prisma(V3{jalka.x, 3.95, z}, 4.2, 0.26, 0, 4, rauta, false, PII / 4);
+                m.Prisma(jalka, 3.6, 0.09, 0.07, 4, kuori, false);
+                Pala(m, V3{jalka.x - 0.22, 3.6, z - 0.22}, V3{jalka.x + 0.22, 4.1, z + 0.22}, puu);
             }
         for (double puoli : {-1.0, 1.0})
             Pala(m, V3{puoli > 0 ? 3.0 : -20.0, 0, 53.2}, V3{puoli > 0 ? 20.0 : -3.0, 1.1, 54.6},
