@@ -55,7 +55,7 @@ DATAN_PAIKKA EtsiData(const DATAN_HAKU& haku) {
 }
 
 std::string TallenneKansio(const char* xdgDataHome, const char* koti) {
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // The XDG base directory rules ignore a relative XDG_DATA_HOME.
     if (xdgDataHome && xdgDataHome[0] == '/') return std::string(xdgDataHome) + "/tavio";
     if (koti && koti[0] == '/') return std::string(koti) + "/.local/share/tavio";
     return "";
