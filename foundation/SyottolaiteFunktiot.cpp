@@ -140,17 +140,65 @@ const SDLKey NAPPAINKOODIT[133] = {
     SDLK_EURO,
 };
 
-// The four-state step of one key or button for one processed event. Pressed and
-// released last until the next processed event, whatever it is.
-template <typename T> void Askella(T& tila, bool alas, bool ylos) {
-    if (alas && tila == YLHAALLA)
+// Down as the events so far leave it: the state, and each waiting change turns it.
+template <typename T> bool Alhaalla(T tila, Uint8 odottaa) {
+    bool alas = tila == PAINETTU || tila == POHJASSA;
+    return (odottaa % 2) ? !alas : alas;
+}
+
+// One change of a key or button (down after up, up after down) applied now. A
+// press not yet seen becomes held and its release waits a frame; a release not yet
+// seen makes the next press wait a frame. So nothing is hidden: a press and
+// release between two frames read held, then released, then up.
+template <typename T> void Kaanna(T& tila, Uint8& odottaa) {
+    switch (tila) {
+    case YLHAALLA:
         tila = PAINETTU;
-    else if (ylos && tila == POHJASSA)
+        break;
+    case POHJASSA:
         tila = VAPAUTETTU;
-    else if (tila == PAINETTU)
+        break;
+    case PAINETTU:
+        tila = POHJASSA;
+        odottaa++;
+        break;
+    default: // VAPAUTETTU
+        odottaa++;
+        break;
+    }
+}
+
+// An event of this key or button. A down while down (or up while up) changes
+// nothing; behind a waiting change the new one waits too, so order is kept.
+template <typename T> void Muuta(T& tila, Uint8& odottaa, bool alas) {
+    if (Alhaalla(tila, odottaa) == alas) return;
+    if (odottaa == 0)
+        Kaanna(tila, odottaa);
+    else if (odottaa < 200)
+        odottaa++;
+    else
+        odottaa--; // hundreds waiting: this change and the last cancel out
+}
+
+// The start of a frame: pressed and released have been seen for a frame and age;
+// then one waiting change, if any, takes its turn.
+template <typename T> void Vanhene(T& tila, Uint8& odottaa) {
+    if (tila == PAINETTU)
         tila = POHJASSA;
     else if (tila == VAPAUTETTU)
         tila = YLHAALLA;
+    if (odottaa > 0) {
+        odottaa--;
+        Kaanna(tila, odottaa);
+    }
+}
+
+// A key or button that SDL reports as up is up, with nothing waiting.
+template <typename T> void Ylos(T& tila, Uint8& odottaa) {
+    if (Alhaalla(tila, odottaa)) {
+        tila = YLHAALLA;
+        odottaa = 0;
+    }
 }
 
 } // namespace
@@ -160,14 +208,27 @@ void NAPPAIMET::Alusta() {
     for (int i = 0; i < 133; i++) {
         Taulukko[i].Tila = YLHAALLA;
         Taulukko[i].Koodi = NAPPAINKOODIT[i];
+        Taulukko[i].Odottaa = 0;
     }
 }
 
+void NAPPAIMET::AloitaKehys() {
+    for (int i = 0; i < Maara; i++) Vanhene(Taulukko[i].Tila, Taulukko[i].Odottaa);
+}
+
 void NAPPAIMET::Paivita(const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN && e.type != SDL_KEYUP) return;
+    for (int i = 0; i < Maara; i++)
+        if (e.key.keysym.sym == Taulukko[i].Koodi)
+            Muuta(Taulukko[i].Tila, Taulukko[i].Odottaa, e.type == SDL_KEYDOWN);
+}
+
+void NAPPAIMET::Tasaa(const Uint8* alhaalla, int maara) {
+    if (!alhaalla) return;
     for (int i = 0; i < Maara; i++) {
-        bool alas = e.type == SDL_KEYDOWN && e.key.keysym.sym == Taulukko[i].Koodi;
-        bool ylos = e.type == SDL_KEYUP && e.key.keysym.sym == Taulukko[i].Koodi;
-        Askella(Taulukko[i].Tila, alas, ylos);
+        int koodi = Taulukko[i].Koodi;
+        if (koodi >= 0 && koodi < maara && !alhaalla[koodi])
+            Ylos(Taulukko[i].Tila, Taulukko[i].Odottaa);
     }
 }
 
@@ -182,6 +243,7 @@ void HIIRI::Alusta(Uint16 leveys, Uint16 korkeus) {
     for (int i = 0; i < 10; i++) {
         Napit[i].Tila = YLHAALLA;
         Napit[i].Numero = 0;
+        Napit[i].Odottaa = 0;
     }
     Napit[0].Numero = SDL_BUTTON_LEFT;
     Napit[1].Numero = SDL_BUTTON_MIDDLE;
@@ -189,22 +251,29 @@ void HIIRI::Alusta(Uint16 leveys, Uint16 korkeus) {
     x = y = dx = dy = 0;
 }
 
-void HIIRI::Paivita(SDL_Event& e) {
+void HIIRI::AloitaKehys() {
+    dx = dy = 0;
+    for (int i = 0; i < NappienMaara; i++) Vanhene(Napit[i].Tila, Napit[i].Odottaa);
+}
+
+void HIIRI::Paivita(const SDL_Event& e) {
     if (e.type == SDL_MOUSEMOTION && Leveys > 0 && Korkeus > 0) {
         x = (float)(e.motion.x / (double)Leveys * 1280.0);
         y = (float)((Korkeus - e.motion.y - 1) / (double)Korkeus * 1024.0);
-        dx = e.motion.xrel;
-        dy = e.motion.yrel;
-        // Handled again at the start of the next frame, the event moves nothing.
-        e.motion.xrel = 0;
-        e.motion.yrel = 0;
+        // All the motion of the frame counts, however many events carried it.
+        dx += e.motion.xrel;
+        dy += e.motion.yrel;
     }
-    for (int i = 0; i < NappienMaara; i++) {
-        bool oma = Napit[i].Numero != 0 && e.button.button == Napit[i].Numero;
-        bool alas = e.type == SDL_MOUSEBUTTONDOWN && oma;
-        bool ylos = e.type == SDL_MOUSEBUTTONUP && oma;
-        Askella(Napit[i].Tila, alas, ylos);
-    }
+    if (e.type != SDL_MOUSEBUTTONDOWN && e.type != SDL_MOUSEBUTTONUP) return;
+    for (int i = 0; i < NappienMaara; i++)
+        if (Napit[i].Numero != 0 && e.button.button == Napit[i].Numero)
+            Muuta(Napit[i].Tila, Napit[i].Odottaa, e.type == SDL_MOUSEBUTTONDOWN);
+}
+
+void HIIRI::Tasaa(Uint8 napit) {
+    for (int i = 0; i < NappienMaara; i++)
+        if (Napit[i].Numero != 0 && !(napit & SDL_BUTTON(Napit[i].Numero)))
+            Ylos(Napit[i].Tila, Napit[i].Odottaa);
 }
 
 Uint8 HIIRI::NapinTila(Uint8 indeksi) const {
@@ -220,7 +289,21 @@ void AlustaSyottolaiteMoottori(NAPPAIMET& n, HIIRI& h, Uint16 leveys, Uint16 kor
     h.Alusta(leveys, korkeus);
 }
 
-void PaivitaSyottolaiteMoottori(NAPPAIMET& n, HIIRI& h, SDL_Event& e) {
+void AloitaSyottolaiteKehys(NAPPAIMET& n, HIIRI& h) {
+    n.AloitaKehys();
+    h.AloitaKehys();
+}
+
+void PaivitaSyottolaiteMoottori(NAPPAIMET& n, HIIRI& h, const SDL_Event& e) {
     n.Paivita(e);
     h.Paivita(e);
+}
+
+void TasaaSyottolaitteetSDLiin(NAPPAIMET& n, HIIRI& h) {
+    // No pumping here: after the poll that found the queue empty, SDL's state is
+    // what the handled events left, but for events the full queue dropped.
+    int maara = 0;
+    const Uint8* alhaalla = SDL_GetKeyState(&maara);
+    n.Tasaa(alhaalla, maara);
+    h.Tasaa(SDL_GetMouseState(nullptr, nullptr));
 }

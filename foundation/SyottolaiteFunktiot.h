@@ -1,5 +1,10 @@
 // Keyboard and mouse: SDL events become four-state keys and buttons, and the
 // pointer position in the fixed 1280 x 1024 screen space (origin bottom-left, y up).
+//
+// A frame starts with AloitaSyottolaiteKehys, which ages the states once (pressed
+// becomes held, released becomes up); then each of the frame's events changes only
+// the key or button it concerns. Every press and every release is seen for one
+// whole frame: a change that would hide one not yet seen waits for the next frame.
 #pragma once
 
 #include <SDL.h>
@@ -31,6 +36,7 @@ enum {
 struct NAPPAIN {
     Uint8 Tila; // 0 up, 1 pressed, 2 held, 3 released
     SDLKey Koodi;
+    Uint8 Odottaa; // changes (down, up, ...) that arrived but wait for a later frame
 };
 
 struct NAPPAIMET {
@@ -38,27 +44,35 @@ struct NAPPAIMET {
     Uint16 Maara = 0;           // 133 after Alusta
 
     void Alusta();
+    // Once at the start of a frame, before its events.
+    void AloitaKehys();
     void Paivita(const SDL_Event& e);
     Uint8 NapinTila(Uint8 indeksi) const; // indices past the table read as up
+    // Keys that `alhaalla` (SDL's key state, indexed by key code, `maara` codes)
+    // reports as up are not left down: their up event was lost.
+    void Tasaa(const Uint8* alhaalla, int maara);
 };
 
 struct HIIREN_NAPPI {
     Uint16 Tila;
-    Uint8 Numero; // SDL button number, 0 for none
+    Uint8 Numero;  // SDL button number, 0 for none
+    Uint8 Odottaa; // changes that wait for a later frame, as for keys
 };
 
 struct HIIRI {
-    float x = 0, y = 0;          // pointer in screen space, 0..below 1280 and 0..below 1024
-    float dx = 0, dy = 0;        // pixels of the last motion event; dy positive downwards
+    float x = 0, y = 0;   // pointer in screen space, 0..below 1280 and 0..below 1024
+    float dx = 0, dy = 0; // pixels moved in this frame's motion events; dy positive downwards
     HIIREN_NAPPI Napit[10] = {}; // 0 left, 1 middle, 2 right; 3..9 no button
     Uint16 NappienMaara = 10;
     Uint16 Leveys = 0, Korkeus = 0; // window size in pixels
 
     void Alusta(Uint16 leveys, Uint16 korkeus);
-    // Writes the event's relative motion back to 0, so that the same event
-    // handled again moves nothing.
-    void Paivita(SDL_Event& e);
+    // Once at the start of a frame, before its events: no motion yet.
+    void AloitaKehys();
+    void Paivita(const SDL_Event& e);
     Uint8 NapinTila(Uint8 indeksi) const;
+    // Buttons that `napit` (SDL's button mask) reports as up are not left down.
+    void Tasaa(Uint8 napit);
     float AnnaX() const { return x; }
     float AnnaY() const { return y; }
     float AnnaXd() const { return dx; }
@@ -68,4 +82,8 @@ struct HIIRI {
 };
 
 void AlustaSyottolaiteMoottori(NAPPAIMET& n, HIIRI& h, Uint16 leveys, Uint16 korkeus);
-void PaivitaSyottolaiteMoottori(NAPPAIMET& n, HIIRI& h, SDL_Event& e);
+void AloitaSyottolaiteKehys(NAPPAIMET& n, HIIRI& h);
+void PaivitaSyottolaiteMoottori(NAPPAIMET& n, HIIRI& h, const SDL_Event& e);
+// After a time in which no events were handled (SDL's queue may have dropped
+// some): what SDL reports as up is not left down.
+void TasaaSyottolaitteetSDLiin(NAPPAIMET& n, HIIRI& h);

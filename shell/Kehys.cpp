@@ -28,11 +28,20 @@ void MusiikinVoimakkuus(const NAPPAIMET& n) {
 
 } // namespace
 
-void KasitteleTapahtuma(KUORI& k, NAPPAIMET& n, HIIRI& h, SDL_Event& e) {
-    if (e.type == SDL_QUIT)
-        k.lopetus = true;
-    else
-        PaivitaSyottolaiteMoottori(n, h, e);
+void KehyksenSyote(KUORI& k, NAPPAIMET& n, HIIRI& h, int (*lahde)(SDL_Event*)) {
+    AloitaSyottolaiteKehys(n, h);
+    SDL_Event e;
+    while (lahde(&e)) {
+        if (e.type == SDL_QUIT)
+            k.lopetus = true;
+        else
+            PaivitaSyottolaiteMoottori(n, h, e);
+    }
+    // SDL's queue holds 127 events: a fast mouse fills it during the hold, and a
+    // key or button let go behind the motion is dropped, though SDL's own state
+    // has it up.
+    if (k.syoteTasattava && SDL_WasInit(SDL_INIT_VIDEO)) TasaaSyottolaitteetSDLiin(n, h);
+    k.syoteTasattava = false;
 }
 
 void ValikkoPalvelut(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, KONEET& koneet, KUULUVA& kuuluva) {
@@ -42,9 +51,9 @@ void ValikkoPalvelut(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, KONEET& koneet,
         if (n.NapinTila((Uint8)(NAPPI_1 - 1 + aani)) == VAPAUTETTU)
             SoitaAani(kuuluva.aanet[aani - 1], -1);
 
-    // The chosen plane spins behind the menus. Its attitude is never reset: a
-    // flight starts from where the spin left it, and the spin goes on from where
-    // the flight ended.
+    // The chosen plane spins behind the menus about its own up axis, which stays
+    // vertical: every flight ends level (LentoRuutu), and a flight starts from the
+    // heading the spin has reached at the click.
     PAPERPLANE* kone = koneet.Valittu(k);
     if (!kone) return;
     OBJEKTI& runko = kone->body;

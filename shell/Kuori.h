@@ -1,8 +1,9 @@
 // The game shell: the state the screens share, and one function per screen.
 //
-// SDL_main owns every record here as a local. Each frame the loop handles the
-// input events, then Kehys runs the shared steps and the body of the current
-// screen, which only queue drawing; the loop then renders with GRAFIIKKA::Paivita.
+// SDL_main owns every record here as a local. Each frame the loop hands the
+// input events to the devices (KehyksenSyote), then Kehys runs the shared steps
+// and the body of the current screen, which only queue drawing; the loop then
+// renders with GRAFIIKKA::Paivita.
 #pragma once
 
 #include "bubbles/BonusFunktiot.h"
@@ -92,14 +93,16 @@ struct KUORI {
     int huippuSivu = 0;            // game type shown in the hall of fame
     char pilotinNimi[11] = {};     // kept from one result to the next
     int sijoitus = -1;             // place of the last result, -1 not placed
-    SDL_Event tapahtuma;           // the frame's last event, handled once more next frame
+    bool syoteTasattava = false;   // no events were read for a while: SDL's key state decides
+    Uint8 lennonPainallukset = 0;  // presses begun in a flight not yet let go: bits LENNON_...
     Uint32 loppuleima = 0;         // tick right after the last frame was rendered
     double frameAikaPiirrossa = 0; // the frame time the last frame was rendered with
     TEKSTI teksti;                 // the block every text of a frame is built in
     TEKSTI sarakkeet[4];           // hall of fame columns
-
-    KUORI() { tapahtuma.type = SDL_NOEVENT; }
 };
+
+// Presses a flight ends with: the game-over screen takes no click or Space from them.
+enum { LENNON_VASEN = 1, LENNON_KESKI = 2, LENNON_OIKEA = 4, LENNON_SPACE = 8 };
 
 // The planes loaded at start-up.
 struct KONEET {
@@ -110,9 +113,11 @@ struct KONEET {
 
 // ---- The frame ----
 
-// Step 1 of a frame for one event: a quit request sets the quit flag, anything
-// else goes to the input devices.
-void KasitteleTapahtuma(KUORI& k, NAPPAIMET& n, HIIRI& h, SDL_Event& e);
+// Step 1 of a frame: the keys and buttons age once, then every pending event from
+// `lahde` (SDL's queue in the game) goes to the input devices, and a window close
+// request sets the quit flag. After the hold before a flight, what SDL reports as
+// up is not left down.
+void KehyksenSyote(KUORI& k, NAPPAIMET& n, HIIRI& h, int (*lahde)(SDL_Event*) = SDL_PollEvent);
 // Steps 2..9 of a frame: quick quit, frame timer, frame-rate text, music keys,
 // menu services, the screen's body, per-frame delay, turbo. Rendering follows.
 void Kehys(KUORI& k, ASETUKSET& a, NAPPAIMET& n, HIIRI& h, AIKA& aika, GRAFIIKKA& g, KONEET& koneet,

@@ -73,12 +73,7 @@ int SDL_main(int argc, char** argv) {
 
     // ---- Frame loop ----
     while (!kuori.lopetus) {
-        // The last event of the previous frame is handled once more before any new
-        // one: that ages pressed and released states once a frame and completes a
-        // click whose press and release came together.
-        KasitteleTapahtuma(kuori, nappaimet, hiiri, kuori.tapahtuma);
-        while (SDL_PollEvent(&kuori.tapahtuma))
-            KasitteleTapahtuma(kuori, nappaimet, hiiri, kuori.tapahtuma);
+        KehyksenSyote(kuori, nappaimet, hiiri);
         Kehys(kuori, asetukset, nappaimet, hiiri, aika, grafiikka, koneet, lento, kuuluva, pisteet);
         kuori.frameAikaPiirrossa = aika.frameAika;
         grafiikka.Paivita(nullptr, hiiri.AnnaX(), hiiri.AnnaY(), kuori.frameAikaPiirrossa);

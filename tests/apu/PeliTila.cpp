@@ -1,5 +1,7 @@
 #include "PeliTila.h"
 
+#include "apu/TestiApu.h"
+
 #include "files/TiedostoFunktiot.h"
 
 #include <cmath>
@@ -118,9 +120,8 @@ void PELITILA::AlustaIlmanIkkunaa(int leveys, int korkeus) {
 }
 
 void PELITILA::Kehys() {
-    KasitteleTapahtuma(*k, n, h, k->tapahtuma);
-    while (SDL_WasInit(SDL_INIT_VIDEO) && SDL_PollEvent(&k->tapahtuma))
-        KasitteleTapahtuma(*k, n, h, k->tapahtuma);
+    // With a window, SDL's own queue; without one, what the test has queued.
+    KehyksenSyote(*k, n, h, SDL_WasInit(SDL_INIT_VIDEO) ? SDL_PollEvent : LueTestiTapahtuma);
     ::Kehys(*k, asetukset, n, h, aika, g, koneet, *lento, kuuluva, pisteet);
     k->frameAikaPiirrossa = aika.frameAika;
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <fstream>
 #include <iterator>
 #include <fcntl.h>
@@ -128,4 +129,19 @@ void TaytaLevy(const std::string& kansio) {
     while (write(fd, lohko, 1) > 0) {
     }
     close(fd);
+}
+
+namespace {
+std::deque<SDL_Event> testiJono;
+}
+
+void JonoonTapahtuma(const SDL_Event& e) {
+    testiJono.push_back(e);
+}
+
+int LueTestiTapahtuma(SDL_Event* e) {
+    if (testiJono.empty()) return 0;
+    *e = testiJono.front();
+    testiJono.pop_front();
+    return 1;
 }

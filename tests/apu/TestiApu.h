@@ -2,6 +2,7 @@
 // and small file writers.
 #pragma once
 
+#include <SDL_events.h>
 #include <SDL_types.h>
 #include <functional>
 #include <string>
@@ -16,6 +17,11 @@ struct VALEKELLO {
     void Siirra(Uint32 ms);
     Uint32 Nyt() const;
 };
+
+// The events a test hands the game's frame loop: queued here, and read by its
+// input step (KehyksenSyote) as from SDL's queue.
+void JonoonTapahtuma(const SDL_Event& e);
+int LueTestiTapahtuma(SDL_Event* e);
 
 // A fresh temporary folder that the test runs in (chdir); removed afterwards.
 struct TYOKANSIO {

@@ -273,21 +273,16 @@ void PELIAJO::Liiku(int dx, int dy) {
     XSync(d, False);
 }
 
-// The game ages a key's state once per event it handles (and the frame's last
-// event once more at the start of the next frame), and a release counts only
-// after the press has aged to held. A release that a slow frame takes with the
-// press, or in the poll that ages the press to held, is lost or hides the held
-// state that Escape needs. With the frame counter every press and release
-// lasts three frames: held is seen whatever the frame rate.
+// The game sees every press and every release for a frame, however close
+// together they come: a click is a press and a release sent at once. With the
+// frame counter the driver then waits three frames, so that the game has taken
+// the click (held in one frame, released in the next) before anything else.
 void PELIAJO::Kehyksittain() {
     if (laskeKehykset && !Loppunut()) OdotaKehyksia(3, 60);
 }
 
 void PELIAJO::Klikkaa(int nappi) {
     XTestFakeButtonEvent(d, (unsigned)nappi, True, CurrentTime);
-    XSync(d, False);
-    if (!laskeKehykset) Odota(80);
-    Kehyksittain();
     XTestFakeButtonEvent(d, (unsigned)nappi, False, CurrentTime);
     XSync(d, False);
     if (!laskeKehykset) Odota(250);
@@ -308,7 +303,6 @@ void PELIAJO::Nappain(const char* keysym, bool alas) {
 void PELIAJO::Paina(const char* keysym, int pitoMs) {
     Nappain(keysym, true);
     if (!laskeKehykset) Odota(pitoMs);
-    Kehyksittain();
     Nappain(keysym, false);
     if (!laskeKehykset) Odota(200);
     Kehyksittain();

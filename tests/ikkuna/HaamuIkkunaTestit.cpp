@@ -77,7 +77,6 @@ struct HaamuIkkuna : ::testing::Test {
         while (SDL_PollEvent(&e)) {
         }
         p->AlustaSyotteet(W, H);
-        p->k->tapahtuma.type = SDL_NOEVENT;
         p->k->pelityyppi = 1;
         LentoAlku(*p->k, p->Kone(), *p->lento);
         std::vector<KUVA_RGB> kuvat;

@@ -1,6 +1,7 @@
 #include "foundation/SyottolaiteFunktiot.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -32,8 +33,11 @@ struct Syottolaitteet {
     NAPPAIMET n;
     HIIRI h;
     Syottolaitteet() { AlustaSyottolaiteMoottori(n, h, 800, 600); }
-    void Tapahtuma(SDL_Event& e) { PaivitaSyottolaiteMoottori(n, h, e); }
-    void Tapahtuma(SDL_Event&& e) { PaivitaSyottolaiteMoottori(n, h, e); }
+    // One frame: the states age once, then the frame's events in order.
+    void Kehys(std::initializer_list<SDL_Event> tapahtumat = {}) {
+        AloitaSyottolaiteKehys(n, h);
+        for (const SDL_Event& e : tapahtumat) PaivitaSyottolaiteMoottori(n, h, e);
+    }
 };
 
 } // namespace
@@ -68,96 +72,143 @@ TEST(Nappaimet, TableHoldsTheKeysAtTheirIndices) {
 
 TEST(Nappaimet, DownThenNothingNewIsPressedThenHeld) {
     Syottolaitteet s;
-    SDL_Event alas = Nappain(SDL_KEYDOWN, SDLK_q);
-    s.Tapahtuma(alas);
+    s.Kehys({Nappain(SDL_KEYDOWN, SDLK_q)});
     EXPECT_EQ(s.n.NapinTila(NAPPI_Q), PAINETTU);
-    s.Tapahtuma(alas); // next frame handles the same event again
+    s.Kehys();
     EXPECT_EQ(s.n.NapinTila(NAPPI_Q), POHJASSA);
-    SDL_Event ylos = Nappain(SDL_KEYUP, SDLK_q);
-    s.Tapahtuma(ylos);
+    s.Kehys({Nappain(SDL_KEYUP, SDLK_q)});
     EXPECT_EQ(s.n.NapinTila(NAPPI_Q), VAPAUTETTU);
-    s.Tapahtuma(ylos);
+    s.Kehys();
     EXPECT_EQ(s.n.NapinTila(NAPPI_Q), YLHAALLA);
 }
 
-TEST(Nappaimet, PressAndReleaseInOneBatchCompleteOnTheRepeatedEvent) {
-    Syottolaitteet s;
-    s.Tapahtuma(Nappain(SDL_KEYDOWN, SDLK_F1));
-    SDL_Event ylos = Nappain(SDL_KEYUP, SDLK_F1);
-    s.Tapahtuma(ylos); // up while pressed: only ages to held
-    EXPECT_EQ(s.n.NapinTila(NAPPI_F1), POHJASSA);
-    s.Tapahtuma(ylos); // the loop handles the frame's last event again
-    EXPECT_EQ(s.n.NapinTila(NAPPI_F1), VAPAUTETTU);
-    s.Tapahtuma(ylos);
-    EXPECT_EQ(s.n.NapinTila(NAPPI_F1), YLHAALLA);
+// A press and release between the same two frames read held, then released,
+// then up, whatever else the frames bring: for keys and buttons alike.
+TEST(Syottolaitteet, APressAndReleaseInOneFrameReadHeldReleasedUpWhateverElseComes) {
+    const SDL_Event muut[] = {Liike(10, 10, 1, 1), Nappain(SDL_KEYDOWN, SDLK_a),
+                              Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT)};
+    for (const SDL_Event& muu : muut) {
+        Syottolaitteet s;
+        s.Kehys({Nappain(SDL_KEYDOWN, SDLK_F1), muu, Nappain(SDL_KEYUP, SDLK_F1), muu,
+                 Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), muu,
+                 Nappi(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT), muu});
+        EXPECT_EQ(s.n.NapinTila(NAPPI_F1), POHJASSA);
+        EXPECT_EQ(s.h.NapinTila(0), POHJASSA);
+        s.Kehys({muu});
+        EXPECT_EQ(s.n.NapinTila(NAPPI_F1), VAPAUTETTU);
+        EXPECT_EQ(s.h.NapinTila(0), VAPAUTETTU);
+        s.Kehys({muu, muu});
+        EXPECT_EQ(s.n.NapinTila(NAPPI_F1), YLHAALLA);
+        EXPECT_EQ(s.h.NapinTila(0), YLHAALLA);
+    }
 }
 
-TEST(Nappaimet, AnyOtherEventAgesAndKeysAreIndependent) {
+// No press or release is ever hidden by a later one: a release and a new press
+// in one frame, and two whole clicks in one frame, are each seen in turn.
+TEST(Syottolaitteet, EveryPressAndEveryReleaseIsSeenForAFrame) {
     Syottolaitteet s;
-    s.Tapahtuma(Nappain(SDL_KEYDOWN, SDLK_LALT));
+    s.Kehys({Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT)});
+    s.Kehys(
+        {Nappi(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT), Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT)});
+    EXPECT_EQ(s.h.NapinTila(0), VAPAUTETTU);
+    s.Kehys();
+    EXPECT_EQ(s.h.NapinTila(0), PAINETTU);
+    s.Kehys();
+    EXPECT_EQ(s.h.NapinTila(0), POHJASSA);
+
+    Syottolaitteet d;
+    const SDL_Event alas = Nappain(SDL_KEYDOWN, SDLK_g), ylos = Nappain(SDL_KEYUP, SDLK_g);
+    d.Kehys({alas, ylos, alas, ylos});
+    std::vector<int> tilat{d.n.NapinTila(NAPPI_G)};
+    for (int i = 0; i < 5; i++) {
+        d.Kehys();
+        tilat.push_back(d.n.NapinTila(NAPPI_G));
+    }
+    EXPECT_EQ(tilat,
+              (std::vector<int>{POHJASSA, VAPAUTETTU, PAINETTU, VAPAUTETTU, YLHAALLA, YLHAALLA}));
+}
+
+TEST(Nappaimet, KeysAreIndependentAndARepeatedDownIsAbsorbed) {
+    Syottolaitteet s;
+    s.Kehys({Nappain(SDL_KEYDOWN, SDLK_LALT), Liike(10, 10, 1, 1)});
     EXPECT_EQ(s.n.NapinTila(NAPPI_VASEN_ALT), PAINETTU);
     EXPECT_EQ(s.n.NapinTila(NAPPI_OIKEA_ALT), YLHAALLA);
-    s.Tapahtuma(Liike(10, 10, 1, 1));
-    EXPECT_EQ(s.n.NapinTila(NAPPI_VASEN_ALT), POHJASSA);
-    s.Tapahtuma(Nappain(SDL_KEYDOWN, SDLK_RALT));
+    s.Kehys({Nappain(SDL_KEYDOWN, SDLK_RALT)});
     EXPECT_EQ(s.n.NapinTila(NAPPI_OIKEA_ALT), PAINETTU);
     EXPECT_EQ(s.n.NapinTila(NAPPI_VASEN_ALT), POHJASSA);
-    // A down event of a held key is absorbed.
-    s.Tapahtuma(Nappain(SDL_KEYDOWN, SDLK_LALT));
+    // A down event of a held key changes nothing; its up releases it.
+    s.Kehys({Nappain(SDL_KEYDOWN, SDLK_LALT)});
     EXPECT_EQ(s.n.NapinTila(NAPPI_VASEN_ALT), POHJASSA);
-}
-
-TEST(Hiiri, ClickInOneBatchReadsHeldThenReleasedThenUp) {
-    Syottolaitteet s;
-    s.Tapahtuma(Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
-    SDL_Event ylos = Nappi(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
-    s.Tapahtuma(ylos);
-    EXPECT_EQ(s.h.NapinTila(0), POHJASSA); // first frame
-    s.Tapahtuma(ylos);
-    EXPECT_EQ(s.h.NapinTila(0), VAPAUTETTU); // second frame
-    s.Tapahtuma(ylos);
-    EXPECT_EQ(s.h.NapinTila(0), YLHAALLA);
-    EXPECT_EQ(s.h.NapinTila(2), YLHAALLA);
+    s.Kehys({Nappain(SDL_KEYUP, SDLK_LALT)});
+    EXPECT_EQ(s.n.NapinTila(NAPPI_VASEN_ALT), VAPAUTETTU);
 }
 
 TEST(Hiiri, ButtonsMapLeftMiddleRight) {
     Syottolaitteet s;
-    s.Tapahtuma(Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+    s.Kehys({Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT)});
     EXPECT_EQ(s.h.NapinTila(2), PAINETTU);
     EXPECT_EQ(s.h.NapinTila(0), YLHAALLA);
-    s.Tapahtuma(Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE));
+    s.Kehys({Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE), Nappi(SDL_MOUSEBUTTONDOWN, 4)});
     EXPECT_EQ(s.h.NapinTila(1), PAINETTU);
-    s.Tapahtuma(Nappi(SDL_MOUSEBUTTONDOWN, 4)); // the wheel is not tracked
-    for (int i = 3; i < 10; i++) EXPECT_EQ(s.h.NapinTila((Uint8)i), YLHAALLA);
+    for (int i = 3; i < 10; i++) EXPECT_EQ(s.h.NapinTila((Uint8)i), YLHAALLA); // no wheel
 }
 
 TEST(Hiiri, PixelsMapToTheFixedScreenSpace) {
     Syottolaitteet s;
-    SDL_Event e = Liike(400, 299, 5, -3);
-    s.Tapahtuma(e);
+    s.Kehys({Liike(400, 299, 5, -3)});
     EXPECT_FLOAT_EQ(s.h.AnnaX(), 640.0f);
     EXPECT_FLOAT_EQ(s.h.AnnaY(), 512.0f);
-    EXPECT_FLOAT_EQ(s.h.AnnaXd(), 5.0f);
-    EXPECT_FLOAT_EQ(s.h.AnnaYd(), -3.0f);
-    // The motion was written back to zero: handled again, it moves nothing.
-    EXPECT_EQ(e.motion.xrel, 0);
-    EXPECT_EQ(e.motion.yrel, 0);
-    s.Tapahtuma(e);
-    EXPECT_FLOAT_EQ(s.h.AnnaXd(), 0.0f);
-    EXPECT_FLOAT_EQ(s.h.AnnaX(), 640.0f);
-    s.Tapahtuma(Liike(0, 0, 0, 0));
+    s.Kehys({Liike(0, 0, 0, 0)});
     EXPECT_FLOAT_EQ(s.h.AnnaY(), 599.0f / 600.0f * 1024.0f); // top row just under 1024
-    s.Tapahtuma(Liike(0, 599, 0, 0));
+    s.Kehys({Liike(0, 599, 0, 0)});
     EXPECT_FLOAT_EQ(s.h.AnnaY(), 0.0f);
+}
+
+// The motion of a frame is all its motion events together; a frame without one
+// moves nothing, whatever came after the last motion before it.
+TEST(Hiiri, MotionIsTheFramesSumAndNothingInAFrameWithoutMotion) {
+    Syottolaitteet s;
+    s.Kehys({Liike(400, 299, 5, -3), Liike(402, 298, 2, -1), Liike(401, 300, -1, 2),
+             Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT)});
+    EXPECT_FLOAT_EQ(s.h.AnnaXd(), 6.0f);
+    EXPECT_FLOAT_EQ(s.h.AnnaYd(), -2.0f);
+    EXPECT_FLOAT_EQ(s.h.AnnaX(), 401.0f / 800.0f * 1280.0f); // the last position
+    s.Kehys({Nappi(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT)});
+    EXPECT_FLOAT_EQ(s.h.AnnaXd(), 0.0f);
+    EXPECT_FLOAT_EQ(s.h.AnnaYd(), 0.0f);
+    s.Kehys();
+    EXPECT_FLOAT_EQ(s.h.AnnaXd(), 0.0f);
+    EXPECT_FLOAT_EQ(s.h.AnnaX(), 401.0f / 800.0f * 1280.0f);
+}
+
+// After a time of no events: what SDL's state has up is up (its up event was
+// dropped), without a release that would be read as a click; what is down stays.
+TEST(Syottolaitteet, WhatSdlReportsUpIsNotLeftDown) {
+    Syottolaitteet s;
+    s.Kehys({Nappain(SDL_KEYDOWN, SDLK_SPACE), Nappain(SDL_KEYDOWN, SDLK_LALT),
+             Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT),
+             Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), Nappain(SDL_KEYDOWN, SDLK_g),
+             Nappain(SDL_KEYUP, SDLK_g)});
+    Uint8 sdl[SDLK_LAST] = {};
+    sdl[SDLK_LALT] = 1;
+    s.n.Tasaa(sdl, SDLK_LAST);
+    s.h.Tasaa(SDL_BUTTON(SDL_BUTTON_RIGHT));
+    EXPECT_EQ(s.n.NapinTila(NAPPI_SPACE), YLHAALLA);
+    EXPECT_EQ(s.n.NapinTila(NAPPI_G), POHJASSA); // its release, handled, still waits
+    EXPECT_EQ(s.n.NapinTila(NAPPI_VASEN_ALT), PAINETTU);
+    EXPECT_EQ(s.h.NapinTila(0), YLHAALLA);
+    EXPECT_EQ(s.h.NapinTila(2), PAINETTU);
+    s.Kehys();
+    EXPECT_EQ(s.n.NapinTila(NAPPI_G), VAPAUTETTU);
+    EXPECT_EQ(s.h.NapinTila(2), POHJASSA);
 }
 
 TEST(Hiiri, ButtonEventsDoNotMoveThePointer) {
     Syottolaitteet s;
-    s.Tapahtuma(Liike(100, 100, 0, 0));
     SDL_Event e = Nappi(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
     e.button.x = 700;
     e.button.y = 500;
-    s.Tapahtuma(e);
+    s.Kehys({Liike(100, 100, 0, 0), e});
     EXPECT_FLOAT_EQ(s.h.AnnaX(), 100.0f / 800.0f * 1280.0f);
 }
 
