@@ -138,6 +138,18 @@ void PAPERPLANE::PaivitaFysiikka(MAAILMA maailma, BONUS& bonus) {
     OrthonormalizeMatrix(M.m);
 }
 
+void PAPERPLANE::Oikaise() {
+    MATRIISI4X4& M = body.Kiertomatriisi;
+    VEKTORI F = M.EteenV(), U = M.YlosV();
+    VEKTORI suunta{F.x, 0, F.z};
+    if (suunta.AnnaPituus() < 1e-6) suunta = VEKTORI{U.x, 0, U.z};
+    suunta.Versoriksi();
+    // Right = up x forward with up the world's.
+    M.AsetaOikealleV(VEKTORI{suunta.z, 0, -suunta.x});
+    M.AsetaYlosV(VEKTORI{0, 1, 0});
+    M.AsetaEteenV(suunta);
+}
+
 void PAPERPLANE::Alusta(const char* polku, LUKUHUOMIOT* huomiot) {
     // Whatever the file holds or lacks, the record is usable: empty names, zero
     // numbers, then the flight start state.

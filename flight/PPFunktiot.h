@@ -33,6 +33,11 @@ struct PAPERPLANE {
     //   world in:     gravity and drag of `maailma`
     //   bonus in/out: speedBoost, added to the speed and set to 0
     void PaivitaFysiikka(MAAILMA maailma, BONUS& bonus);
+
+    // Levels the attitude when a flight ends: the heading (where the nose points
+    // over the ground) is kept, roll and pitch go. With the nose straight up or
+    // down the heading is where the plane's up vector points.
+    void Oikaise();
 };
 
 // Reads every plane of the load list's "PAPERPLANE" section, in list order, from

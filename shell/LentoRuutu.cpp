@@ -6,7 +6,6 @@
 
 bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento) {
     k.ruutu = LENTO_RUUTU;
-    lento.tiedot.Alusta();
 
     // Only the position and motion start afresh: the attitude is where the
     // menu's spin left it, and the controls carry over.
@@ -25,9 +24,13 @@ bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento) {
         lento.rata.boostiValmis = 0;
     }
     HaamuAlku(lento, kone, k.pelityyppi);
+    // The clock starts once the files are read: reading a long ghost must not
+    // count in the race time.
+    lento.tiedot.Alusta();
     Mix_HaltMusic();
     // A moment to get hold of the mouse; nothing is drawn or read meanwhile.
     OdotaKunnes(AnnaTikit(), 1000);
+    k.syoteTasattava = true;
     return true;
 }
 
@@ -207,5 +210,15 @@ void LentoRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, PAPE
     if (ruutuAlussa != PELI_OHI && k.ruutu == PELI_OHI) {
         HaamuLoppu(lento, k.pelityyppi);
         SoitaAani(kuuluva.aanet[1], 100);
+        // The menu's plane spins upright again, and the next flight starts level.
+        kone.Oikaise();
+        // What is still pressed was pressed in the flight: letting it go on the
+        // game-over screen must not type or leave.
+        auto alhaalla = [](Uint8 tila) { return tila == PAINETTU || tila == POHJASSA; };
+        k.lennonPainallukset = 0;
+        if (alhaalla(h.NapinTila(0))) k.lennonPainallukset |= LENNON_VASEN;
+        if (alhaalla(h.NapinTila(1))) k.lennonPainallukset |= LENNON_KESKI;
+        if (alhaalla(h.NapinTila(2))) k.lennonPainallukset |= LENNON_OIKEA;
+        if (alhaalla(n.NapinTila(NAPPI_SPACE))) k.lennonPainallukset |= LENNON_SPACE;
     }
 }

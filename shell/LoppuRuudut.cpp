@@ -34,10 +34,25 @@ void LisaaMerkki(char* nimi, char c) {
     }
 }
 
+// A press the flight ended with reads as up here until it is let go: its release
+// neither types nor leaves. A press begun on this screen works as always.
+void OhitaLennonPainallus(Uint8& painallukset, Uint8 bitti, Uint16& tila) {
+    if (!(painallukset & bitti)) return;
+    if (tila == VAPAUTETTU || tila == YLHAALLA) painallukset &= (Uint8)~bitti;
+    tila = YLHAALLA;
+}
+
 } // namespace
 
-void PeliOhiRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, LENTO& lento,
-                  KUULUVA& kuuluva, PISTEET* pisteet) {
+void PeliOhiRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& nappaimet, const HIIRI& hiiri,
+                  LENTO& lento, KUULUVA& kuuluva, PISTEET* pisteet) {
+    HIIRI h = hiiri;
+    OhitaLennonPainallus(k.lennonPainallukset, LENNON_VASEN, h.Napit[0].Tila);
+    OhitaLennonPainallus(k.lennonPainallukset, LENNON_KESKI, h.Napit[1].Tila);
+    OhitaLennonPainallus(k.lennonPainallukset, LENNON_OIKEA, h.Napit[2].Tila);
+    Uint16 space = nappaimet.NapinTila(NAPPI_SPACE);
+    OhitaLennonPainallus(k.lennonPainallukset, LENNON_SPACE, space);
+
     g.NaytaOsoitin();
     // The blowers go on in the background; nothing else of the scene is drawn.
     PuhaltajaAskel(lento.puhaltajat, lento.kuplat, g, lento.bonus);
@@ -73,7 +88,7 @@ void PeliOhiRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, LE
     t.Lisaa("To the summary", 0, true);
     g.TulostaTeksti(t, 640, 0, h, ALA_KESKI, 0, 0.75);
 
-    if (Klikattu(t, 0, h) || n.NapinTila(NAPPI_SPACE) == POHJASSA) {
+    if (Klikattu(t, 0, h) || space == POHJASSA) {
         // The result enters its table once, on the frame that leaves this screen.
         bool kisa = k.pelityyppi != 0;
         Uint32 kuplat = lento.tiedot.bubblesPicked;

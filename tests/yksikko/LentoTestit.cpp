@@ -411,3 +411,37 @@ TEST(Lento, AnyBoostFromATrackLeavesTheFlightFinite) {
         EXPECT_LT(p.body.Sijainti.y, 0) << boost; // and it comes down as any glide does
     }
 }
+
+// A flight ends level: the heading over the ground stays, roll and pitch go.
+// With the nose straight down or up, the heading is where the up vector points.
+TEST(Lento, LevellingAtTheEndKeepsTheHeadingAndTakesRollAndPitchAway) {
+    auto Suunta = [](const VEKTORI& v) { return std::atan2(v.x, v.z) * 180 / M_PI; };
+    const double tapaukset[][3] = {// turn about up, then about right, then about the nose
+                                   {30, 60, 90}, {-135, -20, 170}, {0, 0, 0},    {70, 89, -40},
+                                   {0, 90, 0},   {45, 90, 30},     {100, -90, 0}};
+    for (const auto& t : tapaukset) {
+        PAPERPLANE p;
+        MATRIISI4X4& m = p.body.Kiertomatriisi;
+        m.PyoritaY(t[0]);
+        double odotettu = Suunta(m.EteenV());
+        m.PyoritaX(t[1]);
+        m.PyoritaZ(t[2]);
+        if (std::fabs(t[1]) == 90) {
+            odotettu = Suunta(m.YlosV());
+            EXPECT_NEAR(std::fabs(Suunta(m.YlosV()) - Suunta(m.OikealleV())), 90, 1e-6);
+        }
+        p.Oikaise();
+        VEKTORI o = m.OikealleV(), y = m.YlosV(), e = m.EteenV();
+        SCOPED_TRACE(testing::Message() << t[0] << " " << t[1] << " " << t[2]);
+        EXPECT_EQ(y.x, 0);
+        EXPECT_EQ(y.y, 1);
+        EXPECT_EQ(y.z, 0);
+        EXPECT_EQ(e.y, 0);
+        EXPECT_EQ(o.y, 0);
+        EXPECT_NEAR(Suunta(e), odotettu, 1e-6);
+        EXPECT_NEAR(e.AnnaPituus(), 1, 1e-12);
+        // Right-handed as before: right = up x forward.
+        EXPECT_NEAR(o.x, e.z, 1e-12);
+        EXPECT_NEAR(o.z, -e.x, 1e-12);
+    }
+}
