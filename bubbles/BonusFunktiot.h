@@ -31,4 +31,9 @@ struct BONUS {
     void Tyhjaa();
     // Starts a message of one or two texts held for `pitoMs` ms at y = 300.
     void AloitaViesti(const char* eka, const char* toka, Uint32 pitoMs);
+    // The message is still seen: its lines (each `rivinKorkeus` screen units,
+    // centred on messageY) reach above the bottom edge.
+    bool ViestiNakyy(double rivinKorkeus) const {
+        return messageCount > 0 && messageY > -rivinKorkeus;
+    }
 };

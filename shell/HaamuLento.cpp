@@ -5,6 +5,7 @@
 #include "files/HaamuTiedosto.h"
 #include "shell/Kuori.h"
 
+#include <cstdio>
 #include <cstring>
 
 Uint32 RadanTunniste(const RATA& rata) {
@@ -42,13 +43,41 @@ void HaamuAlku(LENTO& lento, const PAPERPLANE& kone, int pelityyppi) {
     if (h.haamu.maara > 0) h.Ulkoasu(h.haamu.kone, kone);
 }
 
+namespace {
+
+const char* const HAAMU_NAKYY = "ghost on";
+const char* const HAAMU_PIILOSSA = "ghost off";
+const char* const HAAMUN_LIITE[2] = {", ghost off", ", ghost on"};
+
+// "ghost on" or "ghost off", without wiping another message still on screen (the
+// penalty's): the word then joins it, replacing its own word of an earlier G.
+void HaamunViesti(BONUS& b, bool naytetaan, double rivinKorkeus) {
+    const char* sana = naytetaan ? HAAMU_NAKYY : HAAMU_PIILOSSA;
+    Uint32 n = b.messageCount < VIESTIEN_MAARA ? b.messageCount : (Uint32)VIESTIEN_MAARA;
+    if (n > 1 && (strcmp(b.messageTexts[n - 1], HAAMUN_LIITE[0]) == 0 ||
+                  strcmp(b.messageTexts[n - 1], HAAMUN_LIITE[1]) == 0))
+        n--;
+    bool oma = strcmp(b.messageTexts[0], HAAMU_NAKYY) == 0 ||
+               strcmp(b.messageTexts[0], HAAMU_PIILOSSA) == 0;
+    if (!b.ViestiNakyy(rivinKorkeus) || oma || n >= VIESTIEN_MAARA) {
+        b.AloitaViesti(sana, nullptr, 1000);
+        return;
+    }
+    snprintf(b.messageTexts[n], VIESTIN_PITUUS, "%s", HAAMUN_LIITE[naytetaan ? 1 : 0]);
+    b.messageCount = n + 1;
+}
+
+} // namespace
+
 void HaamuPaivitys(LENTO& lento, const PAPERPLANE& kone, const NAPPAIMET& n, GRAFIIKKA& g) {
     HAAMUT& h = lento.haamut;
     if (!h.kisa) return;
     h.Nauhoita(kone.body);
     if (n.NapinTila(NAPPI_G) == VAPAUTETTU) {
         h.naytetaan = !h.naytetaan;
-        lento.bonus.AloitaViesti(h.naytetaan ? "ghost on" : "ghost off", nullptr, 1000);
+        // The HUD draws the message in the font at size 1.
+        double rivi = g.Fontit ? g.Fontit[0].Kirjaimet[0].Korkeus : 0;
+        HaamunViesti(lento.bonus, h.naytetaan, rivi);
     }
     // Drawn last, so that it shows the scene through itself. Past its last
     // update the ghost's flight is over and it is gone.

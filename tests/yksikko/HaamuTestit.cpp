@@ -222,6 +222,21 @@ TEST_F(Kisa, TheGhostFliesInLockstepWithItsPlanesModelUntilItsFlightEnds) {
     EXPECT_STREQ(lento->bonus.messageTexts[0], "ghost on");
     g.TyhjennaObjektiPuskuri();
 
+    // A penalty message still on screen is not wiped: the word joins it, and a
+    // second G changes only the word. Once it has sunk away, the word stands alone.
+    lento->bonus.AloitaViesti("eight secs penalty", nullptr, 2000);
+    for (const char* sana : {", ghost off", ", ghost on"}) {
+        HaamuPaivitys(*lento, koneet[0], n, g);
+        ASSERT_EQ(lento->bonus.messageCount, 2u);
+        EXPECT_STREQ(lento->bonus.messageTexts[0], "eight secs penalty");
+        EXPECT_STREQ(lento->bonus.messageTexts[1], sana);
+    }
+    lento->bonus.messageY = -500;
+    HaamuPaivitys(*lento, koneet[0], n, g);
+    EXPECT_EQ(lento->bonus.messageCount, 1u);
+    EXPECT_STREQ(lento->bonus.messageTexts[0], "ghost off");
+    g.TyhjennaObjektiPuskuri();
+
     // A plane no longer loaded: the ghost borrows the player's model.
     lento->haamut.koneita = 1;
     HaamuAlku(*lento, koneet[0], 1);
