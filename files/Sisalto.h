@@ -1,0 +1,83 @@
+// The game's content by name, and the numbers its rules share with the content:
+// what the game, the content checker, the content generator and the players'
+// tools all go by. Paths are written as the game writes them (backslashes, from
+// the folder that holds Tiedostot). The planes are not named here: the game
+// takes them from the load list, which the generator writes from its own table.
+#pragma once
+
+#include <SDL_types.h>
+
+// ---- Lists and the font ----
+constexpr const char* LATAUSLISTA = "Tiedostot\\LatausLista.txt";
+constexpr const char* FONTIN_LEVEYDET = "Tiedostot\\Fontit\\MerkkienLeveydet.txt";
+// Textures the game asks for by name (the load list must name them).
+constexpr const char* FONTIN_TEKSTUURI = "Fontti";
+constexpr const char* OSOITTIMEN_TEKSTUURI = "Osoitin";
+constexpr const char* HAAMUN_TEKSTUURI = "Haamu";
+
+// ---- The scenery and the blowers ----
+constexpr const char* MUSEON_OBJEKTI = "Tiedostot\\Objektit\\Museo.txt";
+constexpr const char* PIHAN_OBJEKTI = "Tiedostot\\Objektit\\Piha.txt";
+constexpr const char* PUHALTAJAN_OBJEKTI = "Tiedostot\\Objektit\\Puhaltaja.txt";
+// The museum and the yard are drawn at ten times their models' size.
+constexpr double MAISEMAN_SKAALA = 10.0;
+
+// ---- Bubbles ----
+enum { KUPLALAJEJA = 4, KISAKUPLAN_LAJI = 3 };
+// Bubble kinds 0..3 by their object files: the file numbers do not follow the kinds.
+constexpr const char* KUPLIEN_OBJEKTIT[KUPLALAJEJA] = {
+    "Tiedostot\\Objektit\\Kupla2.txt",
+    "Tiedostot\\Objektit\\Kupla1.txt",
+    "Tiedostot\\Objektit\\Kupla4.txt",
+    "Tiedostot\\Objektit\\Kupla3.txt",
+};
+// A bubble is reached when the plane comes within this many times its scale of
+// it; a bubble's model has that radius.
+constexpr double KUPLAN_ULOTTUMA = 2.25;
+// Every race bubble is a kind-3 bubble at this scale.
+constexpr double KISAKUPLAN_SKAALA = 4.0;
+// A race bubble reached gives the boost its track file holds, times this.
+constexpr double KISABOOSTIN_KERROIN = 1.2;
+
+// ---- Sound ----
+// The five sound effects by what they are played for (the digit keys 1..5 of
+// the menus play them too).
+enum AANI {
+    AANI_EI_SIJAA = 0, // a result out of the Top-20 (aani1)
+    AANI_LOPPU = 1,    // a flight ends; the bonus that clears every bubble (aani2)
+    AANI_KOLME = 2,    // only the key 3 (aani3)
+    AANI_KUPLA = 3,    // a wanted bubble picked, a race bubble reached (aani4)
+    AANI_SIJA = 4,     // a result in the Top-20 (aani5)
+    AANIA = 5,
+};
+constexpr const char* AANITIEDOSTOT[AANIA] = {
+    "Tiedostot\\Kuuluva\\aani1.ogg", "Tiedostot\\Kuuluva\\aani2.ogg",
+    "Tiedostot\\Kuuluva\\aani3.ogg", "Tiedostot\\Kuuluva\\aani4.ogg",
+    "Tiedostot\\Kuuluva\\aani5.ogg",
+};
+constexpr const char* VALIKKOMUSIIKKI = "Tiedostot\\Kuuluva\\intro.ogg";
+constexpr const char* LENTOMUSIIKKI = "Tiedostot\\Kuuluva\\demoni.ogg";
+
+// ---- Race tracks: game types 1..6 are tracks A..F ----
+enum { RATOJA = 6 };
+constexpr const char* RATATIEDOSTOT[RATOJA] = {
+    "Tiedostot\\Muu Data\\BubbleRaceA.dat", "Tiedostot\\Muu Data\\BubbleRaceB.dat",
+    "Tiedostot\\Muu Data\\BubbleRaceC.dat", "Tiedostot\\Muu Data\\BubbleRaceD.dat",
+    "Tiedostot\\Muu Data\\BubbleRaceE.dat", "Tiedostot\\Muu Data\\BubbleRaceF.dat",
+};
+// The player's best completed race of each track (saves, not content).
+constexpr const char* HAAMUTIEDOSTOT[RATOJA] = {
+    "Tiedostot\\Muu Data\\HaamuA.dat", "Tiedostot\\Muu Data\\HaamuB.dat",
+    "Tiedostot\\Muu Data\\HaamuC.dat", "Tiedostot\\Muu Data\\HaamuD.dat",
+    "Tiedostot\\Muu Data\\HaamuE.dat", "Tiedostot\\Muu Data\\HaamuF.dat",
+};
+// The track letter of game type 1..6 ('A'..'F').
+constexpr char RadanKirjain(int pelityyppi) {
+    return (char)('A' + pelityyppi - 1);
+}
+
+// ---- The flight start ----
+// Every flight starts here (world units), pushed along the nose by LENNON_TYONTO
+// (world units per step) on its first step.
+constexpr double LENNON_ALKU_X = -100, LENNON_ALKU_Y = 100, LENNON_ALKU_Z = 0;
+constexpr double LENNON_TYONTO = 0.5;
