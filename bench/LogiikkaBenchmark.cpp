@@ -18,16 +18,19 @@
 namespace {
 
 // The game state, started once from the build's data set.
-PELITILA& Peli() {
-    static PELITILA* peli = [] {
+PELI& Peli() {
+    static PELI* peli = [] {
         if (chdir(KoontiKansio().c_str()) != 0) fprintf(stderr, "no build folder\n");
         srand(1);
-        PELITILA* p = new PELITILA;
-        p->AlustaIlmanIkkunaa(800, 600);
+        PELI* p = new PELI;
+        p->AlustaSisalto(800, 600, false);
         return p;
     }();
     return *peli;
 }
+
+// The flight being measured, held at its start.
+PIDETTY_LENTO pidetty;
 
 // Updates that fill a Survivor flight before it is measured; a smoke run
 // (TAVIO_SAVU) only checks that everything runs.
@@ -35,18 +38,18 @@ int Lammitys() {
     return getenv("TAVIO_SAVU") ? 50 : 4000;
 }
 
-PELITILA& Survivor(int kuplia) {
-    PELITILA& p = Peli();
-    if (p.k->pelityyppi != 0 || p.k->ruutu != LENTO_RUUTU || p.ElaviaKuplia() != kuplia)
-        p.AloitaSurvivor(kuplia, Lammitys());
+PELI& Survivor(int kuplia) {
+    PELI& p = Peli();
+    if (p.k->pelityyppi != 0 || p.k->ruutu != LENTO_RUUTU || ElaviaKuplia(p) != kuplia)
+        pidetty.Survivor(p, kuplia, Lammitys());
     return p;
 }
 
 // ---- Pieces of a flight update ----
 
 void Fysiikka_PaivitaFysiikka(benchmark::State& tila) {
-    PELITILA& p = Survivor(0);
-    PAPERPLANE kone = p.kiinnitetty;
+    PELI& p = Survivor(0);
+    PAPERPLANE kone = pidetty.kone;
     BONUS bonus;
     int askel = 0;
     for (auto _ : tila) {
@@ -57,32 +60,31 @@ void Fysiikka_PaivitaFysiikka(benchmark::State& tila) {
         // A whole glide lasts about a thousand steps; then the flight starts again.
         if (++askel == 1000) {
             askel = 0;
-            kone = p.kiinnitetty;
+            kone = pidetty.kone;
         }
         benchmark::DoNotOptimize(kone.body.Sijainti);
     }
 }
 
 void Kuplat_Paivita_1000(benchmark::State& tila) {
-    PELITILA& p = Survivor(KUPLIEN_MAARA);
+    PELI& p = Survivor(KUPLIEN_MAARA);
     LENTO& l = *p.lento;
     int elavia = 0;
     for (auto _ : tila) {
-        benchmark::DoNotOptimize(l.kuplat.Paivita(p.Kone(), p.g, l.bonus));
-        p.g.TyhjennaObjektiPuskuri();
+        AANIJONO aanet;
+        benchmark::DoNotOptimize(l.kuplat.Paivita(p.Kone(), l.bonus, aanet));
         // The few that popped are blown again, so every update sees a full pool.
-        elavia = p.PidaLento(KUPLIEN_MAARA);
+        elavia = pidetty.Pida(p, KUPLIEN_MAARA);
     }
     tila.counters["kuplia"] = elavia;
 }
 
 void Puhaltajat_Askel(benchmark::State& tila) {
-    PELITILA& p = Survivor(KUPLIEN_MAARA);
+    PELI& p = Survivor(KUPLIEN_MAARA);
     LENTO& l = *p.lento;
     for (auto _ : tila) {
         // With the pool full, a blow that fires scans it and blows nothing.
-        PuhaltajaAskel(l.puhaltajat, l.kuplat, p.g, l.bonus);
-        p.g.TyhjennaObjektiPuskuri();
+        PuhaltajaAskel(l.puhaltajat, l.kuplat, l.bonus);
     }
 }
 
@@ -94,7 +96,7 @@ void LueminutTekstiksi(TEKSTI& t) {
 }
 
 void Teksti_Lueminut(benchmark::State& tila, bool hiirella) {
-    PELITILA& p = Peli();
+    PELI& p = Peli();
     std::unique_ptr<TEKSTI> t(new TEKSTI);
     HIIRI h = p.h;
     h.x = 640;
@@ -120,7 +122,7 @@ void Teksti_Lueminut_IlmanHiirta(benchmark::State& tila) {
 
 // The whole read-me screen as the shell lays it out: title, text and menu item.
 void Ruutu_LueRuutu(benchmark::State& tila) {
-    PELITILA& p = Peli();
+    PELI& p = Peli();
     p.h.x = 640;
     p.h.y = 512;
     for (auto _ : tila) {
@@ -151,18 +153,18 @@ void Pisteet_LisaaTulos(benchmark::State& tila) {
 // controls, physics, the blower step, bonus timers, flight data, camera, HUD).
 // The renderer only queues; the queues are emptied as a drawn frame empties them.
 void Lento(benchmark::State& tila, int pelityyppi, int kuplia, bool koko) {
-    PELITILA& p = Peli();
+    PELI& p = Peli();
     if (pelityyppi == 0)
-        p.AloitaSurvivor(kuplia, Lammitys());
+        pidetty.Survivor(p, kuplia, Lammitys());
     else
-        p.AloitaKisa(pelityyppi);
+        pidetty.Kisa(p, pelityyppi);
     int elavia = 0;
     Uint32 objekteja = 0, kuvia = 0;
     unsigned long long varauksia = 0, framet = 0;
     for (auto _ : tila) {
         unsigned long long ennen = Varauksia();
         if (koko)
-            p.Kehys();
+            p.Kehys(LueTestiTapahtuma);
         else
             LentoRuutu(*p.k, p.g, p.n, p.h, p.Kone(), *p.lento, p.kuuluva);
         varauksia += Varauksia() - ennen;
@@ -170,7 +172,7 @@ void Lento(benchmark::State& tila, int pelityyppi, int kuplia, bool koko) {
         objekteja = p.g.ObjektienMaara;
         kuvia = p.g.KuvienMaara;
         p.EiPiirretty();
-        elavia = p.PidaLento(kuplia);
+        elavia = pidetty.Pida(p, kuplia);
     }
     if (p.k->ruutu != LENTO_RUUTU) tila.SkipWithError("the flight ended");
     tila.counters["kuplia"] = pelityyppi == 0 ? elavia : 0;

@@ -90,10 +90,10 @@ void LueTavut(benchmark::State& tila, const std::string& polku) {
 void TGA(benchmark::State& tila, const std::string& polku) {
     size_t koko = LueTiedosto(polku).size();
     for (auto _ : tila) {
-        TEKSTUURI t;
+        KUVADATA t;
         LataaTGA(polku.c_str(), t);
         benchmark::DoNotOptimize(t.Pikselit);
-        delete[] t.Pikselit;
+        t.Vapauta();
     }
     tila.SetBytesProcessed((int64_t)(koko * tila.iterations()));
 }
@@ -101,11 +101,10 @@ void TGA(benchmark::State& tila, const std::string& polku) {
 void Malli3DS(benchmark::State& tila, const std::string& polku) {
     size_t koko = LueTiedosto(polku).size();
     for (auto _ : tila) {
-        MALLI3D m;
+        MALLIN_KOLMIOT m;
         Lataa3DS(polku.c_str(), m);
         benchmark::DoNotOptimize(m.Verteksit);
-        delete[] m.Verteksit;
-        delete[] m.TekstuuriKoordinaatit;
+        m.Vapauta();
     }
     tila.SetBytesProcessed((int64_t)(koko * tila.iterations()));
 }

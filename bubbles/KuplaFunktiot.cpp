@@ -1,6 +1,5 @@
 #include "bubbles/KuplaFunktiot.h"
 
-#include "files/TiedostoFunktiot.h"
 #include "foundation/AikaFunktiot.h"
 #include "foundation/PerusFunktiot.h"
 
@@ -8,32 +7,11 @@
 
 namespace {
 
-const char* const AANET[5] = {
-    "Tiedostot\\Kuuluva\\aani1.ogg", "Tiedostot\\Kuuluva\\aani2.ogg",
-    "Tiedostot\\Kuuluva\\aani3.ogg", "Tiedostot\\Kuuluva\\aani4.ogg",
-    "Tiedostot\\Kuuluva\\aani5.ogg",
-};
-enum { AANI_TYHJENNYS = 1, AANI_OIKEA_KUPLA = 3, AANEN_VOIMAKKUUS = 64 };
-
-// Kind 0..3 in this order; the file numbers do not follow the kinds.
-const char* const MALLIT[4] = {
-    "Tiedostot\\Objektit\\Kupla2.txt",
-    "Tiedostot\\Objektit\\Kupla1.txt",
-    "Tiedostot\\Objektit\\Kupla4.txt",
-    "Tiedostot\\Objektit\\Kupla3.txt",
-};
-
-Mix_Chunk* LataaAani(const char* polku) {
-    char oikea[POLUN_PITUUS + 1];
-    JarjestelmanPolku(polku, oikea, sizeof oikea);
-    SDL_RWops* virta = SDL_RWFromFile(oikea, "rb");
-    if (!virta) return nullptr;
-    return Mix_LoadWAV_RW(virta, 1);
-}
+enum { AANEN_VOIMAKKUUS = 64 };
 
 // The bonus a right pick-up of `laji` may start, by the draw r = 0..100. At most
 // one starts; every other (kind, r) starts nothing.
-void AloitaBonus(int laji, BONUS& bonus, Mix_Chunk* tyhjennysAani) {
+bool AloitaBonus(int laji, BONUS& bonus, AANIJONO& aanet) {
     const int r = Sattuma(0, 100);
     const Uint32 nyt = AnnaTikit();
     if (laji == 0 && r >= 30 && r <= 49) {
@@ -53,7 +31,7 @@ void AloitaBonus(int laji, BONUS& bonus, Mix_Chunk* tyhjennysAani) {
                            nullptr, 1000);
     } else if (laji == 2 && r >= 0 && r <= 19) {
         bonus.clearBubbles = true;
-        SoitaAani(tyhjennysAani, AANEN_VOIMAKKUUS);
+        aanet.Lisaa(AANI_LOPPU, AANEN_VOIMAKKUUS);
         bonus.AloitaViesti("Good-bye bubbles...", nullptr, 1000);
     } else if (laji == 3 && r >= 0 && r <= 19) {
         bonus.suck = Sattuma(100, 800) * 0.0001;
@@ -63,7 +41,10 @@ void AloitaBonus(int laji, BONUS& bonus, Mix_Chunk* tyhjennysAani) {
         bonus.repel = Sattuma(100, 800) * -0.0001;
         bonus.repelEnds = nyt + 10000;
         bonus.AloitaViesti("Bubble-repeller", nullptr, 1000);
+    } else {
+        return false;
     }
+    return true;
 }
 
 // Turning by X, then Y, then Z about the bubble's own axes is the one turn Z Y X.
@@ -90,13 +71,8 @@ inline bool Tavoittaa(const SIJAINTI& a, const SIJAINTI& b, double r) {
 } // namespace
 
 void KUPLA::Alusta() {
-    for (int i = 0; i < 5; i++) {
-        // Alusta may run again (tests do); the old chunks are not kept twice.
-        if (sounds[i]) Mix_FreeChunk(sounds[i]);
-        sounds[i] = LataaAani(AANET[i]);
-    }
-    for (int k = 0; k < 4; k++) {
-        templates[k].Alusta(MALLIT[k]);
+    for (int k = 0; k < KUPLALAJEJA; k++) {
+        templates[k].Alusta(KUPLIEN_OBJEKTIT[k]);
         templates[k].Skaalaus = 1.0;
     }
     for (int i = 0; i < KUPLIEN_MAARA; i++) {
@@ -108,6 +84,7 @@ void KUPLA::Alusta() {
         rises[i] = 0;
     }
     wantedKind = 0;
+    naytettavia = 0;
 }
 
 void KUPLA::Puhalla(SIJAINTI paikka) {
@@ -124,7 +101,7 @@ void KUPLA::Puhalla(SIJAINTI paikka) {
     isFree[i] = false;
 }
 
-int KUPLA::Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus) {
+int KUPLA::Paivita(const PAPERPLANE& kone, BONUS& bonus, AANIJONO& aanet) {
     const SIJAINTI koneenPaikka = kone.body.Sijainti;
     // The sucker and the repeller add up; equal strengths cancel exactly.
     const double veto = bonus.suck + bonus.repel;
@@ -162,20 +139,21 @@ int KUPLA::Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus) {
     const bool tyhjenna = bonus.clearBubbles;
     int tulos = 0;
     int oikeaLaji = -1; // kind of the last pick-up of this update when it was right
+    naytettavia = 0;
     for (int i = 0; i < KUPLIEN_MAARA; i++) {
         if (isFree[i]) continue;
         if (tyhjenna) isFree[i] = true;
         OBJEKTI& o = bubbles[i];
-        g.LisaaObjekti(o);
+        naytettavat[naytettavia++] = (Uint16)i;
 
-        if (Tavoittaa(o.Sijainti, koneenPaikka, 2.25 * o.Skaalaus)) {
+        if (Tavoittaa(o.Sijainti, koneenPaikka, KUPLAN_ULOTTUMA * o.Skaalaus)) {
             isFree[i] = true;
             // Every pick-up replaces the pending boost; the lower the plane, the more.
             bonus.speedBoost = (130 - koneenPaikka.y) * 0.0025 + Sattuma(800, 1200) * 0.00006;
             if (kinds[i] == wantedKind) {
                 tulos = 1;
                 oikeaLaji = kinds[i];
-                SoitaAani(sounds[AANI_OIKEA_KUPLA], AANEN_VOIMAKKUUS);
+                aanet.Lisaa(AANI_KUPLA, AANEN_VOIMAKKUUS);
             } else {
                 tulos = -1;
                 oikeaLaji = -1;
@@ -189,7 +167,7 @@ int KUPLA::Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus) {
     }
 
     bonus.clearBubbles = false;
-    if (oikeaLaji >= 0) AloitaBonus(oikeaLaji, bonus, sounds[AANI_TYHJENNYS]);
+    bonusAlkoi = oikeaLaji >= 0 && AloitaBonus(oikeaLaji, bonus, aanet);
     return tulos;
 }
 

@@ -1,12 +1,26 @@
 // Survivor's bubbles and the six blowers that blow them.
 #pragma once
 
-#include "bubbles/BonusFunktiot.h"
+#include "files/Sisalto.h"
+#include "flight/BonusFunktiot.h"
 #include "flight/PPFunktiot.h"
-#include "graphics/GrafiikkaMoottori.h"
-#include <SDL_mixer.h>
+#include "graphics/ObjektiFunktiot.h"
 
 enum { KUPLIEN_MAARA = 1000 };
+
+// The sounds an update starts, in order; the flight screen plays them.
+struct AANIJONO {
+    enum { KOKO = 4 };
+    AANI aani[KOKO] = {};
+    int voimakkuus[KOKO] = {}; // 0..128
+    int maara = 0;
+    void Lisaa(AANI a, int v) {
+        if (maara < KOKO) {
+            aani[maara] = a;
+            voimakkuus[maara++] = v;
+        }
+    }
+};
 
 // A fixed pool of bubble slots; every live bubble drifts, spins, grows, may pop,
 // and is picked up by flying through it.
@@ -22,20 +36,24 @@ struct KUPLA {
     MATRIISI4X4 spinTurns[KUPLIEN_MAARA];
     double spinTurnsOf[KUPLIEN_MAARA][3] = {}; // degrees
     Sint32 wantedKind = 0;                     // 0..3
-    Mix_Chunk* sounds[5] = {};                 // aani1..aani5
+    // The slots shown in the last update, in slot order: every bubble live when
+    // it moved, those it picked, popped or cleared included.
+    Uint16 naytettavat[KUPLIEN_MAARA] = {};
+    int naytettavia = 0;
+    bool bonusAlkoi = false; // the last update's right pick-up started a bonus
 
-    // Loads the sounds and the four templates, frees every slot.
+    // Loads the four templates, frees every slot.
     void Alusta();
     // Blows one bubble of a random kind 2.5 above `paikka` into the lowest free slot.
     void Puhalla(SIJAINTI paikka);
     // One update of every live bubble.
-    //   state in/out: slots, wantedKind
+    //   state in/out: slots, wantedKind, the slots shown
     //   plane in:     position (read only)
     //   bonus in/out: suck, repel and clearBubbles read (clearBubbles cleared);
     //                 speedBoost and the bonuses of a right pick-up written
-    //   out:          every live bubble queued for drawing
+    //   out:          the sounds of a right pick-up and of the bonus it starts
     // Returns 0 no pick-up, 1 the last pick-up was the wanted kind, -1 it was not.
-    int Paivita(const PAPERPLANE& kone, GRAFIIKKA& g, BONUS& bonus);
+    int Paivita(const PAPERPLANE& kone, BONUS& bonus, AANIJONO& aanet);
     // Frees every slot and moves it to the origin (a Survivor flight starts).
     void Tyhjenna();
 };
@@ -60,6 +78,6 @@ struct PUHALTAJAT {
 //   bonus in:     blowerSpeed
 void PaivitaPuhaltaja(OBJEKTI& puhaltaja, SIJAINTI& kohde, double& nopeus, const BONUS& bonus);
 
-// The blower step of an update: for blowers 0..5, the blow test (blowFactor), the
-// move, and queueing the blower for drawing.
-void PuhaltajaAskel(PUHALTAJAT& p, KUPLA& kuplat, GRAFIIKKA& g, const BONUS& bonus);
+// The blower step of an update: for blowers 0..5, the blow test (blowFactor) and
+// the move.
+void PuhaltajaAskel(PUHALTAJAT& p, KUPLA& kuplat, const BONUS& bonus);

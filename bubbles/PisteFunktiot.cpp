@@ -14,7 +14,7 @@ void LENTOTIEDOT::Alusta() {
     bubblesPicked = 0;
 }
 
-void LENTOTIEDOT::Paivita(const KUPLA&, const PAPERPLANE& kone) {
+void LENTOTIEDOT::Paivita(const PAPERPLANE& kone) {
     // Unsigned difference: survives the clock wrapping during a flight.
     flightTime = AnnaTikit() - startTick;
     altitude = kone.body.Sijainti.y;

@@ -4,7 +4,6 @@
 #include <SDL_types.h>
 #include <cstddef>
 
-struct KUPLA;
 struct PAPERPLANE;
 
 struct LENTOTIEDOT {
@@ -14,7 +13,8 @@ struct LENTOTIEDOT {
     Uint32 bubblesPicked = 0; // Survivor: bubbles of the wanted kind
 
     void Alusta();
-    void Paivita(const KUPLA& kuplat, const PAPERPLANE& kone);
+    // The time since the start and the plane's height, after an update.
+    void Paivita(const PAPERPLANE& kone);
 };
 
 enum { SIJOJEN_MAARA = 20, PILOTIN_NIMI = 11, PISTETIEDOSTON_KOKO = 384 };

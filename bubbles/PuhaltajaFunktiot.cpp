@@ -7,7 +7,7 @@
 void PUHALTAJAT::Alusta() {
     maara = PUHALTAJIEN_MAARA;
     for (int i = 0; i < PUHALTAJIEN_MAARA; i++) {
-        objektit[i].Alusta("Tiedostot\\Objektit\\Puhaltaja.txt");
+        objektit[i].Alusta(PUHALTAJAN_OBJEKTI);
         objektit[i].Skaalaus = 1.0;
         objektit[i].Sijainti = SIJAINTI{};
         kohteet[i] = SIJAINTI{};
@@ -55,12 +55,11 @@ void PaivitaPuhaltaja(OBJEKTI& puhaltaja, SIJAINTI& kohde, double& nopeus, const
     p.y = 1.0;
 }
 
-void PuhaltajaAskel(PUHALTAJAT& p, KUPLA& kuplat, GRAFIIKKA& g, const BONUS& bonus) {
+void PuhaltajaAskel(PUHALTAJAT& p, KUPLA& kuplat, const BONUS& bonus) {
     const int maara = (p.maara < PUHALTAJIEN_MAARA) ? p.maara : PUHALTAJIEN_MAARA;
     for (int i = 0; i < maara; i++) {
         // Factor 1.0 is 100 values in 10001, about one bubble in a hundred updates.
         if (Sattuma(0, 10000) < 100 * bonus.blowFactor) kuplat.Puhalla(p.objektit[i].Sijainti);
         PaivitaPuhaltaja(p.objektit[i], p.kohteet[i], p.nopeudet[i], bonus);
-        g.LisaaObjekti(p.objektit[i]);
     }
 }

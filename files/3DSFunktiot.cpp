@@ -8,7 +8,6 @@
 #include "files/TiedostoFunktiot.h"
 
 #include "files/LukuHuomiot.h"
-#include "graphics/Malli3DFunktiot.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -104,22 +103,14 @@ void HuomaaPinnat(const LISTA& verteksit, const LISTA& pinnat, const LISTA& kart
     if (kelvolliset == 0) huomiot.LisaaKohtaan(MALLI_TYHJA, -1);
 }
 
-} // namespace
-
-bool Lue3DS(FILE* f, MALLI3D& m, LUKUHUOMIOT* huomiot) {
-    if (!f) return false;
-    std::vector<unsigned char> tiedosto;
-    unsigned char lohko[1 << 16];
-    for (;;) {
-        size_t n = fread(lohko, 1, sizeof lohko, f);
-        if (n == 0) break;
-        tiedosto.insert(tiedosto.end(), lohko, lohko + n);
-    }
-    const unsigned char* d = tiedosto.data();
-    const size_t koko = tiedosto.size();
-
-    // Each list replaces the previous one of its kind: the last mesh of the file wins.
+// The three lists of the file's last mesh, found by walking its chunks.
+struct VERKKO {
     LISTA verteksit, pinnat, kartta;
+};
+
+VERKKO KayLohkot(const unsigned char* d, size_t koko, LUKUHUOMIOT* huomiot) {
+    // Each list replaces the previous one of its kind: the last mesh of the file wins.
+    VERKKO v;
     size_t kohta = 0;
     int verkkoja = 0;       // vertex lists met (for the checker)
     bool katkaistu = false; // a container ends past the file (told once, for the checker)
@@ -157,14 +148,14 @@ bool Lue3DS(FILE* f, MALLI3D& m, LUKUHUOMIOT* huomiot) {
             break;
         }
         case VERTEKSILISTA:
-            kohta = LueLista(d, data, loppu, koko, 12, verteksit, huomiot);
+            kohta = LueLista(d, data, loppu, koko, 12, v.verteksit, huomiot);
             break;
         case PINTALISTA:
             // Material and smoothing groups after the faces are met as chunks.
-            kohta = LueLista(d, data, loppu, koko, 8, pinnat, huomiot);
+            kohta = LueLista(d, data, loppu, koko, 8, v.pinnat, huomiot);
             break;
         case KARTTALISTA:
-            kohta = LueLista(d, data, loppu, koko, 8, kartta, huomiot);
+            kohta = LueLista(d, data, loppu, koko, 8, v.kartta, huomiot);
             break;
         default:
             // Skipped by its length; a length that cannot hold its own header
@@ -183,9 +174,14 @@ bool Lue3DS(FILE* f, MALLI3D& m, LUKUHUOMIOT* huomiot) {
     if (huomiot && kohta < koko && !katkaistu)
         huomiot->LisaaKohtaan(MALLI_LOPPUTAVUT, kohta, 0, (long long)(koko - kohta));
     if (huomiot && verkkoja > 1) huomiot->LisaaKohtaan(MALLI_MONTA_VERKKOA, -1, 0, verkkoja);
+    return v;
+}
 
-    // A face whose corner is not in the vertex list is dropped; a corner past
-    // the mapping list (or with none) gets texture coordinate 0.
+// The flat triangle list of the mesh. A face whose corner is not in the vertex
+// list is dropped; a corner past the mapping list (or with none) gets texture
+// coordinate 0.
+void TeeKolmiot(const VERKKO& v, MALLIN_KOLMIOT& m, LUKUHUOMIOT* huomiot) {
+    const LISTA &verteksit = v.verteksit, &pinnat = v.pinnat, &kartta = v.kartta;
     size_t kelvolliset = 0;
     for (size_t i = 0; i < pinnat.maara && kelvolliset < SUURIN_PINTAMAARA; i++) {
         const unsigned char* p = pinnat.alku + i * 8;
@@ -200,9 +196,9 @@ bool Lue3DS(FILE* f, MALLI3D& m, LUKUHUOMIOT* huomiot) {
     m.Verteksit = nullptr;
     m.TekstuuriKoordinaatit = nullptr;
     m.VerteksienMaara = (Uint16)(kelvolliset * 3);
-    if (kelvolliset == 0) return true;
+    if (kelvolliset == 0) return;
 
-    float* v = m.Verteksit = new float[kelvolliset * 9];
+    float* x = m.Verteksit = new float[kelvolliset * 9];
     float* t = m.TekstuuriKoordinaatit = new float[kelvolliset * 6];
     size_t tehty = 0;
     for (size_t i = 0; i < pinnat.maara && tehty < kelvolliset; i++) {
@@ -213,9 +209,9 @@ bool Lue3DS(FILE* f, MALLI3D& m, LUKUHUOMIOT* huomiot) {
             continue;
         for (size_t k : kulmat) {
             const unsigned char* q = verteksit.alku + k * 12;
-            *v++ = LueFloat(q);
-            *v++ = LueFloat(q + 4);
-            *v++ = LueFloat(q + 8);
+            *x++ = LueFloat(q);
+            *x++ = LueFloat(q + 4);
+            *x++ = LueFloat(q + 8);
             if (k < kartta.maara) {
                 const unsigned char* r = kartta.alku + k * 8;
                 *t++ = LueFloat(r);
@@ -227,16 +223,23 @@ bool Lue3DS(FILE* f, MALLI3D& m, LUKUHUOMIOT* huomiot) {
         }
         tehty++;
     }
+}
+
+} // namespace
+
+bool Lue3DS(FILE* f, MALLIN_KOLMIOT& m, LUKUHUOMIOT* huomiot) {
+    if (!f) return false;
+    std::vector<unsigned char> tiedosto;
+    unsigned char lohko[1 << 16];
+    for (;;) {
+        size_t n = fread(lohko, 1, sizeof lohko, f);
+        if (n == 0) break;
+        tiedosto.insert(tiedosto.end(), lohko, lohko + n);
+    }
+    TeeKolmiot(KayLohkot(tiedosto.data(), tiedosto.size(), huomiot), m, huomiot);
     return true;
 }
 
-bool Lataa3DS(const char* polku, MALLI3D& m, LUKUHUOMIOT* huomiot) {
-    FILE* f = AvaaTiedosto(polku, "rb");
-    if (!f) {
-        if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
-        return false;
-    }
-    bool ok = Lue3DS(f, m, huomiot);
-    fclose(f);
-    return ok;
+bool Lataa3DS(const char* polku, MALLIN_KOLMIOT& m, LUKUHUOMIOT* huomiot) {
+    return LueAvattu(polku, huomiot, [&](FILE* f) { return Lue3DS(f, m, huomiot); });
 }

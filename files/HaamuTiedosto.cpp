@@ -1,6 +1,7 @@
 // Reading and writing the ghost files (the format is in HaamuTiedosto.h).
 #include "files/HaamuTiedosto.h"
 
+#include "files/Sisalto.h"
 #include "files/TiedostoFunktiot.h"
 
 #include <cmath>
@@ -67,17 +68,12 @@ enum { LOHKO = 256 };
 
 } // namespace
 
+void HAAMU::Varaa() {
+    if (asennot.size() < HAAMUN_PAIVITYKSET) asennot.resize(HAAMUN_PAIVITYKSET);
+}
+
 const char* HaamunPolku(int pelityyppi) {
-    static const char* const POLUT[7] = {
-        "",
-        "Tiedostot\\Muu Data\\HaamuA.dat",
-        "Tiedostot\\Muu Data\\HaamuB.dat",
-        "Tiedostot\\Muu Data\\HaamuC.dat",
-        "Tiedostot\\Muu Data\\HaamuD.dat",
-        "Tiedostot\\Muu Data\\HaamuE.dat",
-        "Tiedostot\\Muu Data\\HaamuF.dat",
-    };
-    return (pelityyppi >= 1 && pelityyppi <= 6) ? POLUT[pelityyppi] : "";
+    return (pelityyppi >= 1 && pelityyppi <= RATOJA) ? HAAMUTIEDOSTOT[pelityyppi - 1] : "";
 }
 
 void HaamuTavuiksi(const HAAMU& h, char kirjain, std::vector<Uint8>& ulos) {

@@ -22,10 +22,34 @@
 // ghost: the reader says why, and the game carries on as if there were none.
 #pragma once
 
-#include "flight/Haamu.h"
+#include "files/TiedostoFunktiot.h"
 
+#include <SDL_types.h>
 #include <cstddef>
 #include <vector>
+
+// Updates a ghost holds: ten minutes at 60 updates a second. A longer flight is
+// not stored.
+enum { HAAMUN_PAIVITYKSET = 36000 };
+
+// The plane after one update, in single precision: enough to draw it.
+struct HAAMUN_ASENTO {
+    float x, y, z;  // world units
+    float eteen[3]; // the nose's direction (unit)
+    float ylos[3];  // the plane's up (unit)
+};
+
+// One flight's path and what it is measured by.
+struct HAAMU {
+    char kone[NIMEN_PITUUS + 1] = {};   // name of the plane it was flown with ("PP" of its file)
+    Uint32 tulos = 0;                   // ms: flight time plus penalty
+    Uint32 rata = 0;                    // fingerprint of the track it was flown on (RadanTunniste)
+    Uint32 maara = 0;                   // poses held; 0 is no ghost
+    std::vector<HAAMUN_ASENTO> asennot; // HAAMUN_PAIVITYKSET entries once Varaa has run
+
+    // Makes room for the longest flight, once; later calls change nothing.
+    void Varaa();
+};
 
 enum { HAAMUN_OTSAKE = 20, HAAMUN_ASENNON_KOKO = 36, HAAMUN_VERSIO = 1 };
 

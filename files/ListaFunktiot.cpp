@@ -4,6 +4,7 @@
 // section procedure meets broken lists: every field is cut at its own
 // delimiter, a field that runs into a '>', a '#' or the end of the text is
 // no entry, and nothing is read past the text or written past a field.
+#include "files/Sisalto.h"
 #include "files/TiedostoFunktiot.h"
 
 #include "files/LukuHuomiot.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-const char* const LATAUSLISTA = "Tiedostot\\LatausLista.txt";
 enum { LISTAN_PUSKURI = 99999, FONTIN_RIVI = 15, FONTIN_RIVEJA = 257 };
 
 // A new string of the bytes [alku, alku + n), at most POLUN_PITUUS of them.

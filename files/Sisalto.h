@@ -9,7 +9,7 @@
 
 // ---- Lists and the font ----
 constexpr const char* LATAUSLISTA = "Tiedostot\\LatausLista.txt";
-constexpr const char* FONTIN_LEVEYDET = "Tiedostot\\Fontit\\MerkkienLeveydet.txt";
+constexpr const char* LEVEYSTIEDOSTO = "Tiedostot\\Fontit\\MerkkienLeveydet.txt";
 // Textures the game asks for by name (the load list must name them).
 constexpr const char* FONTIN_TEKSTUURI = "Fontti";
 constexpr const char* OSOITTIMEN_TEKSTUURI = "Osoitin";

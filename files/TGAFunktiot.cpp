@@ -7,7 +7,6 @@
 #include "files/TiedostoFunktiot.h"
 
 #include "files/LukuHuomiot.h"
-#include "graphics/TekstuuriFunktiot.h"
 
 #include <SDL_endian.h>
 #include <cerrno>
@@ -141,7 +140,7 @@ size_t PuraRLE(LUKIJA& lukija, unsigned char* kuva, size_t pikseleita, bool& lei
 
 } // namespace
 
-bool LueTGA(FILE* f, TEKSTUURI& t, LUKUHUOMIOT* huomiot) {
+bool LueTGA(FILE* f, KUVADATA& t, LUKUHUOMIOT* huomiot) {
     if (!f) return false;
     unsigned char otsake[18];
     size_t otsakkeessa = fread(otsake, 1, sizeof otsake, f);
@@ -216,17 +215,9 @@ bool LueTGA(FILE* f, TEKSTUURI& t, LUKUHUOMIOT* huomiot) {
     t.Leveys = (Uint16)leveys;
     t.Korkeus = (Uint16)korkeus;
     t.TavuaPikselia = (Uint8)b;
-    t.Muoto = (b == 4) ? GL_RGBA : GL_RGB;
     return true;
 }
 
-bool LataaTGA(const char* polku, TEKSTUURI& t, LUKUHUOMIOT* huomiot) {
-    FILE* f = AvaaTiedosto(polku, "rb");
-    if (!f) {
-        if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
-        return false;
-    }
-    bool ok = LueTGA(f, t, huomiot);
-    fclose(f);
-    return ok;
+bool LataaTGA(const char* polku, KUVADATA& t, LUKUHUOMIOT* huomiot) {
+    return LueAvattu(polku, huomiot, [&](FILE* f) { return LueTGA(f, t, huomiot); });
 }

@@ -302,3 +302,42 @@ bool TallennaTurvallisesti(const char* polku, const void* tavut, size_t maara) {
     }
     return true;
 }
+
+void HuomaaEiAukea(LUKUHUOMIOT* huomiot) {
+    if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
+}
+
+bool LueAvaintiedosto(const char* polku, LUKUHUOMIOT* huomiot,
+                      AVAIMEN_KENTTA (*kentta)(const char* avain, void* tila), void* tila) {
+    FILE* f = AvaaTiedosto(polku, "r");
+    if (!f) {
+        HuomaaEiAukea(huomiot);
+        return false;
+    }
+    AVAINLUKIJA lukija;
+    lukija.f = f;
+    lukija.Huomiot = huomiot;
+    char avain[99], arvo[99];
+    bool loppu = false;
+    while (lukija.LueAvain(avain)) {
+        if (strcmp(avain, "END_OF_FILE") == 0) {
+            loppu = true;
+            break;
+        }
+        const AVAIMEN_KENTTA k = kentta(avain, tila);
+        if (!k.teksti && !k.luku) {
+            if (huomiot && avain[0]) huomiot->Lisaa(AVAIN_TUNTEMATON, lukija.AvaimenRivi, avain);
+            continue;
+        }
+        if (!lukija.LueArvo(arvo)) continue;
+        if (k.teksti) {
+            strncpy(k.teksti, arvo, NIMEN_PITUUS);
+            k.teksti[NIMEN_PITUUS] = '\0';
+        }
+        if (k.luku) *k.luku = TekstiLuvuksi(arvo);
+        if (huomiot) huomiot->Avain(avain, lukija.ArvonRivi, arvo, k.luku != nullptr);
+    }
+    lukija.HuomaaLoppu(loppu);
+    fclose(f);
+    return true;
+}

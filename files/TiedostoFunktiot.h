@@ -5,11 +5,10 @@
 // this platform's separator, and nothing else in the game touches separators.
 #pragma once
 
+#include <SDL_types.h>
 #include <cstddef>
 #include <cstdio>
 
-struct TEKSTUURI;
-struct MALLI3D;
 // What a reader fell back on (files/LukuHuomiot.h): the content checker passes a
 // record to the readers below, the game passes none, and the readers do the same
 // either way.
@@ -17,6 +16,8 @@ struct LUKUHUOMIOT;
 
 // Longest path and load-list field the game keeps (characters, without the NUL).
 enum { POLUN_PITUUS = 511 };
+// Longest name an object or plane file can give (characters; the field holds a NUL more).
+enum { NIMEN_PITUUS = 98 };
 // Longest real path of a file once its folder is put in front (without the NUL).
 enum { JARJESTELMAN_POLUN_PITUUS = 4095 };
 
@@ -116,16 +117,41 @@ T* LataaOsionTaulukko(const char* avain, const char* kansio, N& maara) {
 
 // ---- Images and models ----------------------------------------------------
 
-// Decodes a 24- or 32-bit true-colour TGA (types 2 and 10) into the texture's
-// pixel fields as RGB(A), rows in file order. False, texture unchanged, when the
-// file cannot be opened or is of a refused kind.
-bool LataaTGA(const char* polku, TEKSTUURI& t, LUKUHUOMIOT* huomiot = nullptr);
-bool LueTGA(FILE* f, TEKSTUURI& t, LUKUHUOMIOT* huomiot = nullptr);
+// A decoded image.
+struct KUVADATA {
+    unsigned char* Pikselit = nullptr; // RGB(A) rows in file order (new[]; the holder frees it)
+    Uint16 Leveys = 0, Korkeus = 0;    // pixels
+    Uint8 TavuaPikselia = 0;           // 3 or 4
 
-// Reads a 3DS mesh into the model's flat triangle list. False, model unchanged,
-// when the file cannot be opened.
-bool Lataa3DS(const char* polku, MALLI3D& m, LUKUHUOMIOT* huomiot = nullptr);
-bool Lue3DS(FILE* f, MALLI3D& m, LUKUHUOMIOT* huomiot = nullptr);
+    void Vapauta() {
+        delete[] Pikselit;
+        *this = KUVADATA{};
+    }
+};
+
+// A model's flat triangle list.
+struct MALLIN_KOLMIOT {
+    float* Verteksit = nullptr;             // x, y, z per vertex (new[])
+    float* TekstuuriKoordinaatit = nullptr; // u, v per vertex (new[])
+    Uint16 VerteksienMaara = 0;             // 3 per triangle
+
+    void Vapauta() {
+        delete[] Verteksit;
+        delete[] TekstuuriKoordinaatit;
+        *this = MALLIN_KOLMIOT{};
+    }
+};
+
+// Decodes a 24- or 32-bit true-colour TGA (types 2 and 10) as RGB(A), rows in
+// file order; the old pixels are freed. False, image unchanged, when the file
+// cannot be opened or is of a refused kind.
+bool LataaTGA(const char* polku, KUVADATA& k, LUKUHUOMIOT* huomiot = nullptr);
+bool LueTGA(FILE* f, KUVADATA& k, LUKUHUOMIOT* huomiot = nullptr);
+
+// Reads a 3DS mesh into a flat triangle list; the old arrays are freed. False,
+// list unchanged, when the file cannot be opened.
+bool Lataa3DS(const char* polku, MALLIN_KOLMIOT& m, LUKUHUOMIOT* huomiot = nullptr);
+bool Lue3DS(FILE* f, MALLIN_KOLMIOT& m, LUKUHUOMIOT* huomiot = nullptr);
 
 // ---- Keyword files (object and plane files) -------------------------------
 
@@ -166,3 +192,38 @@ struct AVAINLUKIJA {
     // LueTekstiMerkki, counting the lines.
     int Merkki();
 };
+
+// The field a key of a keyword file fills: a name (cut to NIMEN_PITUUS) or a
+// number (read with TekstiLuvuksi); neither for a key the reader does not know.
+struct AVAIMEN_KENTTA {
+    char* teksti = nullptr;
+    double* luku = nullptr;
+};
+
+// Reads a keyword file (an object or plane file): for every key up to
+// END_OF_FILE, `kentta(avain)` names the field its value fills. A file that
+// never says END_OF_FILE ends at its end with what was read so far; a key with
+// no '>' within reach keeps its field as it was. False, with nothing read, when
+// the file cannot be opened.
+bool LueAvaintiedosto(const char* polku, LUKUHUOMIOT* huomiot,
+                      AVAIMEN_KENTTA (*kentta)(const char* avain, void* tila), void* tila);
+
+// Opens a content file for binary reading and hands it to `lue` (which gives
+// whether it read it); closed after. False, with the reason noted for the
+// checker, when it cannot be opened.
+template <typename F> bool LueAvattu(const char* polku, LUKUHUOMIOT* huomiot, F lue);
+
+// ---- Definitions of the templates above ------------------------------------
+
+void HuomaaEiAukea(LUKUHUOMIOT* huomiot);
+
+template <typename F> bool LueAvattu(const char* polku, LUKUHUOMIOT* huomiot, F lue) {
+    FILE* f = AvaaTiedosto(polku, "rb");
+    if (!f) {
+        HuomaaEiAukea(huomiot);
+        return false;
+    }
+    const bool ok = lue(f);
+    fclose(f);
+    return ok;
+}

@@ -1,12 +1,9 @@
 #include "flight/Haamu.h"
 
+#include "files/Sisalto.h"
 #include "flight/PPFunktiot.h"
 
 #include <cstring>
-
-void HAAMU::Varaa() {
-    if (asennot.size() < HAAMUN_PAIVITYKSET) asennot.resize(HAAMUN_PAIVITYKSET);
-}
 
 void HAAMUT::Aloita(bool onKisa) {
     kisa = onKisa;
@@ -36,6 +33,14 @@ void HAAMUT::Nauhoita(const OBJEKTI& body) {
         return;
     }
     nauha.asennot[nauha.maara++] = HaamunAsento(body);
+}
+
+bool HAAMUT::Askel(const OBJEKTI& body) {
+    if (!kisa) return false;
+    Nauhoita(body);
+    const bool on = Asento(paivitys, kuva);
+    paivitys++;
+    return on;
 }
 
 bool HAAMUT::Asento(Uint32 n, OBJEKTI& o) const {
@@ -68,6 +73,6 @@ void HAAMUT::Ulkoasu(const char* nimi, const PAPERPLANE& oma) {
         }
     kuva = OBJEKTI{};
     memcpy(kuva.MalliNimi, kone->body.MalliNimi, sizeof kuva.MalliNimi);
-    strcpy(kuva.TekstuuriNimi, "Haamu");
+    strcpy(kuva.TekstuuriNimi, HAAMUN_TEKSTUURI);
     kuva.Skaalaus = kone->body.Skaalaus;
 }

@@ -6,38 +6,13 @@
 // after its update n. It is only drawn; it touches no rule, timer or score.
 #pragma once
 
+#include "files/HaamuTiedosto.h"
 #include "graphics/ObjektiFunktiot.h"
-
-#include <SDL_types.h>
-#include <vector>
 
 struct PAPERPLANE;
 
-// Updates a ghost holds: ten minutes at 60 updates a second. A longer flight is
-// not stored.
-enum { HAAMUN_PAIVITYKSET = 36000 };
-
-// The plane after one update, in single precision: enough to draw it.
-struct HAAMUN_ASENTO {
-    float x, y, z;  // world units
-    float eteen[3]; // the nose's direction (unit)
-    float ylos[3];  // the plane's up (unit)
-};
-
 // The pose of a plane's body, as the ghost keeps it.
 HAAMUN_ASENTO HaamunAsento(const OBJEKTI& body);
-
-// One flight's path and what it is measured by.
-struct HAAMU {
-    char kone[NIMEN_PITUUS + 1] = {};   // name of the plane it was flown with ("PP" of its file)
-    Uint32 tulos = 0;                   // ms: flight time plus penalty
-    Uint32 rata = 0;                    // fingerprint of the track it was flown on (RadanTunniste)
-    Uint32 maara = 0;                   // poses held; 0 is no ghost
-    std::vector<HAAMUN_ASENTO> asennot; // HAAMUN_PAIVITYKSET entries once Varaa has run
-
-    // Makes room for the longest flight, once; later calls change nothing.
-    void Varaa();
-};
 
 // The ghost of the track being flown and the recording of the flight itself.
 struct HAAMUT {
@@ -55,6 +30,10 @@ struct HAAMUT {
     void Aloita(bool onKisa);
     // The player's pose after this update's physics goes on the recording.
     void Nauhoita(const OBJEKTI& body);
+    // A race's update of the ghost: the pose recorded, the ghost's pose of the
+    // update into `kuva`, the update counted. True when the ghost has a pose for
+    // it (past its last update its flight is over). Outside a race, nothing.
+    bool Askel(const OBJEKTI& body);
     // The ghost's pose of update `n` into `o`; false (and `o` untouched) when the
     // ghost has no such update.
     bool Asento(Uint32 n, OBJEKTI& o) const;

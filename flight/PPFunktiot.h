@@ -2,11 +2,21 @@
 // one-step flight model that gives the game its feel.
 #pragma once
 
-#include "bubbles/BonusFunktiot.h"
+#include "flight/BonusFunktiot.h"
 #include "flight/FysiikkaMoottori.h"
 #include "graphics/ObjektiFunktiot.h"
 
 struct LUKUHUOMIOT;
+
+// What the player's mouse and keys ask of one update of a flight.
+struct OHJAUS {
+    float dx = 0, dy = 0; // mouse motion this update, pixels (dy positive downwards)
+    bool vasen = false;   // left button released: a sharp turn left
+    bool oikea = false;   // right button released: a sharp turn right
+    bool vali = false;    // Space or the middle button held: level the wings
+    bool boosti = false;  // an Alt key held: a race's speed boost
+    bool lopeta = false;  // Escape held: the flight ends
+};
 
 struct PAPERPLANE {
     char name[NIMEN_PITUUS + 1] = {}; // key "PP"
@@ -21,6 +31,11 @@ struct PAPERPLANE {
     double elevonB = 0;               // second flap: the sum pitches, the difference rolls
     OBJEKTI body;                     // position, orientation (right, up, forward), scale 0.3
 
+    // The controls of one update into the control fields: a click turns by 20,
+    // sideways motion rolls (0.08 a pixel), vertical motion pitches (0.1 a
+    // pixel), levelling is on while held.
+    void Ohjaa(const OHJAUS& o);
+
     // Reads a plane file (keys PP, 3D_MALLI, TEKSTUURI, MASSA, MASSAJAKAUMA,
     // SIIPIALA, AERODYNAAMISUUS, END_OF_FILE) and sets the flight start state.
     // `huomiot` (the content checker's) gets what the reader fell back on.
@@ -33,6 +48,10 @@ struct PAPERPLANE {
     //   world in:     gravity and drag of `maailma`
     //   bonus in/out: speedBoost, added to the speed and set to 0
     void PaivitaFysiikka(MAAILMA maailma, BONUS& bonus);
+
+    // A flight starts: at the start with its push, at rest. The attitude and the
+    // controls are left as they are.
+    void Lahtoon();
 
     // Levels the attitude when a flight ends: the heading (where the nose points
     // over the ground) is kept, roll and pitch go. With the nose straight up or

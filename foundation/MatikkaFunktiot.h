@@ -7,13 +7,6 @@
 
 #include <cmath>
 
-// Heading, pitch and roll in degrees. Only the angle conversions of VEKTORI read it.
-struct ASENTO {
-    double heading = 0; // degrees in the horizontal plane
-    double pitch = 0;   // degrees above the horizontal plane
-    double roll = 0;    // degrees; carried along, read by no conversion
-};
-
 // A direction, velocity, force or acceleration.
 struct VEKTORI {
     double x = 0, y = 0, z = 0;
@@ -27,22 +20,6 @@ struct VEKTORI {
     void Versoriksi();
     // Scales to length L (negative reverses); a zero vector stays zero.
     void AsetaPituus(double L);
-
-    // Direction from angles, heading measured from +z toward +x, pitch up.
-    // The Vektoriksi forms keep the current length, the Versoriksi forms give length 1.
-    void AsentoVektoriksi(ASENTO a);
-    void AsentoVersoriksi(ASENTO a);
-    void KulmatVektoriksi(double heading, double pitch);
-    void KulmatVersoriksi(double heading, double pitch);
-
-    // Angles of the direction, heading measured from +x (0 along +x, 90 along +z).
-    // Asennoksi guards the near-vertical case (heading 0); roll is left as it was.
-    void Asennoksi(ASENTO& ulos);
-    void Kulmiksi(double& heading, double& pitch);
-
-    // Turns the vector by the angles of d, with one heading convention (from +z
-    // toward +x) on both ways, so that a turn by zero angles leaves it as it was.
-    void Kaanna(ASENTO d);
 };
 
 // A point in the world.
@@ -64,14 +41,12 @@ struct MATRIISI4X4 {
     void PyoritaX(double deg);
     void PyoritaY(double deg);
     void PyoritaZ(double deg);
-    void PyoritaV(double deg, VEKTORI akseli); // axis used as passed, not normalised
     VEKTORI OikealleV() const;
     VEKTORI YlosV() const;
     VEKTORI EteenV() const;
     void AsetaOikealleV(VEKTORI v);
     void AsetaYlosV(VEKTORI v);
     void AsetaEteenV(VEKTORI v);
-    void Aseta(const double* p);
 };
 
 // Row r of a times column c of b over the 3x3 blocks, summed from zero in k order.
@@ -105,13 +80,9 @@ inline void MATRIISI4X4::KerroMatriisi(const double* a, const double* b) {
 
 double Pistetulo(VEKTORI a, VEKTORI b);
 VEKTORI Vektoritulo(VEKTORI a, VEKTORI b);
-// 50 x the distance between the two unit vectors: 0 same, ~70.7 perpendicular, 100 opposite.
-double VektorienEriavyys(VEKTORI a, VEKTORI b);
 double Etaisyys(SIJAINTI a, SIJAINTI b);
 void AsteistaRadiaaniksi(double& d);
 void RadiaanistaAsteiksi(double& r);
-// 1 when strictly inside the rectangle, 0 on or outside its edges.
-int OnkoSisalla(double x, double y, double x0, double y0, double leveys, double korkeus);
 
 // The squared lengths whose length rounds to exactly 1.0f: (1 - 2^-25)^2 and
 // (1 + 2^-24)^2, both exact in double (a tie rounds to the even 1.0f). The square
@@ -120,8 +91,9 @@ int OnkoSisalla(double x, double y, double x0, double y0, double leveys, double 
 constexpr double PITUUS_YKSI_ALA = 1.0 - 0x1p-24 + 0x1p-50;
 constexpr double PITUUS_YKSI_YLA = 1.0 + 0x1p-23 + 0x1p-48;
 
-// Defined here so that the bubble update, which runs them a thousand times a
-// frame, gets them inlined.
+// The steps of OrthonormalizeMatrix, defined here so that the bubble update,
+// which runs it a thousand times a frame, gets them inlined.
+namespace sisainen {
 inline void CrossProduct3f(double* ulos, const double* a, const double* b) {
     ulos[0] = a[1] * b[2] - a[2] * b[1];
     ulos[1] = a[2] * b[0] - a[0] * b[2];
@@ -140,12 +112,16 @@ inline void NormalizeVector3f(double* v) {
         v[2] /= (double)pituus;
     }
 }
+} // namespace sisainen
+
 // Re-orthonormalises rows 0..2: right keeps its direction, forward = right x up,
-// up = forward x right.
+// up = forward x right. Each row is divided by its length rounded to single
+// precision (the game's matrices depend on it), and a row whose length rounds
+// to exactly 1 is left as it is.
 inline void OrthonormalizeMatrix(double* m) {
-    NormalizeVector3f(m);
-    CrossProduct3f(m + 8, m, m + 4);
-    NormalizeVector3f(m + 8);
-    CrossProduct3f(m + 4, m + 8, m);
-    NormalizeVector3f(m + 4);
+    sisainen::NormalizeVector3f(m);
+    sisainen::CrossProduct3f(m + 8, m, m + 4);
+    sisainen::NormalizeVector3f(m + 8);
+    sisainen::CrossProduct3f(m + 4, m + 8, m);
+    sisainen::NormalizeVector3f(m + 4);
 }

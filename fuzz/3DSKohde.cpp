@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FILE* f = fmemopen(const_cast<uint8_t*>(data), size, "rb");
     if (!f) return 0;
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     Lue3DS(f, m);
     fclose(f);
     // The arrays must hold exactly the vertices the count promises the renderer.
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The content checker's reading gives the same model.
     f = fmemopen(const_cast<uint8_t*>(data), size, "rb");
     if (!f) abort();
-    MALLI3D k;
+    MALLIN_KOLMIOT k;
     LUKUHUOMIOT h;
     Lue3DS(f, k, &h);
     fclose(f);
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     VAADI(m.VerteksienMaara == 0 ||
           (memcmp(k.Verteksit, m.Verteksit, m.VerteksienMaara * 12) == 0 &&
            memcmp(k.TekstuuriKoordinaatit, m.TekstuuriKoordinaatit, m.VerteksienMaara * 8) == 0));
-    for (MALLI3D* x : {&m, &k}) {
+    for (MALLIN_KOLMIOT* x : {&m, &k}) {
         delete[] x->Verteksit;
         delete[] x->TekstuuriKoordinaatit;
     }

@@ -5,6 +5,7 @@
 // back to exactly the bytes it came from; a file that is refused is no ghost.
 #include "MuistiTiedosto.h"
 #include "files/HaamuTiedosto.h"
+#include "flight/Haamu.h"
 
 #include <cmath>
 #include <cstring>

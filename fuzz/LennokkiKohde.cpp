@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The flight start and the first steps, as the flight screen runs them (it
     // writes the straightening flag before every step).
     MAAILMA w;
-    w.Aseta(1.0, 1.0, 1.0);
+    w.Aseta(1.0);
     BONUS b;
     b.Alusta();
     p.push = 0.5;

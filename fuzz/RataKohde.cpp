@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     VAADI(!huomiot.Huomiot.empty() || (rata->pituus > 0 && size == 4 + 32 * (size_t)rata->pituus));
 
     MAAILMA w;
-    w.Aseta(1.0, 1.0, 1.0);
+    w.Aseta(1.0);
     BONUS b;
     b.Alusta();
     PAPERPLANE kone;

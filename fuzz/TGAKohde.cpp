@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     FILE* f = fmemopen(const_cast<uint8_t*>(data), size, "rb");
     if (!f) return 0;
-    TEKSTUURI t;
+    KUVADATA t;
     bool ok = LueTGA(f, t);
     size_t n = (size_t)t.Leveys * t.Korkeus * t.TavuaPikselia;
     if (ok) {
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The content checker's reading gives the same texture, and says why it refuses.
     f = fmemopen(const_cast<uint8_t*>(data), size, "rb");
     if (!f) abort();
-    TEKSTUURI u;
+    KUVADATA u;
     LUKUHUOMIOT h;
     VAADI(LueTGA(f, u, &h) == ok);
     fclose(f);

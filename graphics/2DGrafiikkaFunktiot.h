@@ -11,6 +11,14 @@ struct VARI {
     double r = 1, g = 1, b = 1, a = 1; // 0..1; opaque white by default
 };
 
+// One corner of a queued image as the 2D pass hands it to OpenGL: the values the
+// image's quad is drawn with, one array element a vertex.
+struct KULMA2D {
+    float x, y;       // 2D units
+    float u, v;       // texture coordinate
+    float r, g, b, a; // tint, 0..1
+};
+
 struct KUVA {
     const char* TekstuuriNimi = nullptr;   // not owned; must outlive the image
     Uint32 TekstuuriIndeksi = EI_INDEKSIA; // set by GRAFIIKKA::LisaaKuva

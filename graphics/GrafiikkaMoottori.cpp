@@ -1,5 +1,7 @@
 #include "graphics/GrafiikkaMoottori.h"
 
+#include "files/Sisalto.h"
+#include "files/TiedostoFunktiot.h"
 #include "foundation/AikaFunktiot.h"
 
 #include <GL/glu.h>
@@ -13,11 +15,6 @@ const double TURBORAJA = 1000.0 / 72.0;
 // The 2D space of every image and the pointer, whatever the window size.
 const double LEVEYS_2D = 1280.0, KORKEUS_2D = 1024.0;
 
-// The array-buffer binding as the renderer last set it; client arrays need none.
-void SidoTaulukkoPuskuri(GLuint puskuri) {
-    if (glBindBufferARB) glBindBufferARB(GL_ARRAY_BUFFER_ARB, puskuri);
-}
-
 } // namespace
 
 void GRAFIIKKA::AlustaPuskurit() {
@@ -26,25 +23,52 @@ void GRAFIIKKA::AlustaPuskurit() {
     if (!Kulmat) Kulmat = new KULMA2D[4 * KUVAPUSKURI];
     ObjektienMaara = 0;
     KuvienMaara = 0;
-    if (KameroidenMaara == 0) {
-        LisaaKamera(KAMERA{});
-        KytkeKamera(0);
-    }
 }
 
 void GRAFIIKKA::Alusta(int leveys, int korkeus) {
     AlustaMalli3DPuskuri();
     AlustaTekstuuriPuskuri();
     AlustaFontit();
-    // A fresh camera list with the default camera: eye and target at the origin,
-    // up along +y. The game places it before the first frame with objects.
-    delete[] Kamerat;
-    Kamerat = nullptr;
-    KameroidenMaara = 0;
+    Valmistele(leveys, korkeus);
+}
+
+void GRAFIIKKA::AlustaIlmanIkkunaa(int leveys, int korkeus) {
+    LISTAN_OSIO mallit;
+    LataaListanOsio("3D_MALLIT", true, mallit);
+    MallienMaara = (Uint32)mallit.Maara;
+    Mallit = mallit.Maara > 0 ? new MALLI3D[mallit.Maara] : nullptr;
+    char polku[POLUN_PITUUS + 1];
+    for (int i = 0; i < mallit.Maara; i++) {
+        OsionPolku("Tiedostot\\3D Mallit", mallit.Tiedostot[i], polku);
+        Mallit[i].Alusta(polku, mallit.Nimet[i]);
+    }
+    mallit.Vapauta(false);
+    LISTAN_OSIO kuvat;
+    LataaListanOsio("TEKSTUURIT", true, kuvat);
+    TekstuurienMaara = (Uint32)kuvat.Maara;
+    Tekstuurit = kuvat.Maara > 0 ? new TEKSTUURI[kuvat.Maara] : nullptr;
+    for (int i = 0; i < kuvat.Maara; i++) {
+        TEKSTUURI& t = Tekstuurit[i];
+        OsionPolku("Tiedostot\\Tekstuurit", kuvat.Tiedostot[i], polku);
+        t.LataaKuva(polku);
+        delete[] t.Pikselit;
+        t.Pikselit = nullptr;
+        t.Nimi = kuvat.Nimet[i];
+    }
+    kuvat.Vapauta(false);
+    MerkitseNimet();
+    AlustaFontit();
+    Valmistele(leveys, korkeus);
+}
+
+void GRAFIIKKA::Valmistele(int leveys, int korkeus) {
+    // The camera at the origin looking nowhere: the game places it before the
+    // first frame with objects.
+    Katsoja = KAMERA{};
     AlustaPuskurit();
     IkkunanLeveys = leveys;
     IkkunanKorkeus = korkeus;
-    Osoitin.Alusta("Osoitin", 64, 64, 0, 0, 1, 1);
+    Osoitin.Alusta(OSOITTIMEN_TEKSTUURI, 64, 64, 0, 0, 1, 1);
     NaytaOsoitin();
 }
 
@@ -52,7 +76,7 @@ void GRAFIIKKA::Alusta(int leveys, int korkeus) {
 // the asset tables. Command in: the pointer (x, y) in 2D units and the last
 // frame's duration `ms` (0 turns pacing off). Result out: the frame on screen
 // (unless skipped); both buffers empty in every case.
-void GRAFIIKKA::Paivita(const char*, double x, double y, double ms) {
+void GRAFIIKKA::Paivita(double x, double y, double ms) {
     if (ms < TURBORAJA) {
         Uint32 alku = AnnaTikit();
         while ((double)(Uint32)(AnnaTikit() - alku) < ms) {
@@ -152,78 +176,6 @@ void GRAFIIKKA::Piirra3D() {
     if (puskuriSidottu) SidoTaulukkoPuskuri(0);
 }
 
-namespace {
-
-GLuint Tunnus(const GRAFIIKKA& g, const KUVA& k) {
-    return k.TekstuuriIndeksi < g.TekstuurienMaara ? g.Tekstuurit[k.TekstuuriIndeksi].Tunnus : 0;
-}
-
-} // namespace
-
-// Every image a quad, in the order added, with the corners, texture coordinates
-// and colour of the immediate-mode quads below, from arrays: one draw call for
-// each run of images on one texture, so a screen of text costs a few calls.
-void GRAFIIKKA::PiirraKuvat() {
-    if (KuvienMaara == 0) return;
-    for (Uint32 i = 0; i < KuvienMaara; i++) {
-        const KUVA& k = Kuvat[i];
-        // The sums in single precision, as glVertex2f is handed them below.
-        const float x1 = k.X + k.Leveys, y1 = k.Y + k.Korkeus;
-        const float r = (float)k.Vari.r, g = (float)k.Vari.g, b = (float)k.Vari.b,
-                    a = (float)k.Vari.a;
-        KULMA2D* q = Kulmat + 4 * (size_t)i;
-        q[0] = KULMA2D{k.X, k.Y, k.U0, k.V0, r, g, b, a};
-        q[1] = KULMA2D{x1, k.Y, k.U1, k.V0, r, g, b, a};
-        q[2] = KULMA2D{x1, y1, k.U1, k.V1, r, g, b, a};
-        q[3] = KULMA2D{k.X, y1, k.U0, k.V1, r, g, b, a};
-    }
-    // Client arrays, so no buffer bound (the 3D pass leaves none, but a caller may
-    // have). The colour array is on only here, for the 3D pass draws in the current
-    // colour.
-    SidoTaulukkoPuskuri(0);
-    glVertexPointer(2, GL_FLOAT, sizeof(KULMA2D), &Kulmat[0].x);
-    glTexCoordPointer(2, GL_FLOAT, sizeof(KULMA2D), &Kulmat[0].u);
-    glColorPointer(4, GL_FLOAT, sizeof(KULMA2D), &Kulmat[0].r);
-    glEnableClientState(GL_COLOR_ARRAY);
-    for (Uint32 alku = 0; alku < KuvienMaara;) {
-        const GLuint tunnus = Tunnus(*this, Kuvat[alku]);
-        Uint32 loppu = alku + 1;
-        while (loppu < KuvienMaara && Tunnus(*this, Kuvat[loppu]) == tunnus) loppu++;
-        glBindTexture(GL_TEXTURE_2D, tunnus);
-        glDrawArrays(GL_QUADS, (GLint)(4 * alku), (GLsizei)(4 * (loppu - alku)));
-        alku = loppu;
-    }
-    glDisableClientState(GL_COLOR_ARRAY);
-}
-
-void GRAFIIKKA::PiirraKuvatSuoraan() {
-    // Consecutive images of one texture share a glBegin/glEnd: the picture is the
-    // same as one quad each.
-    bool auki = false;
-    GLuint sidottu = 0;
-    for (Uint32 i = 0; i < KuvienMaara; i++) {
-        const KUVA& k = Kuvat[i];
-        GLuint tunnus = Tunnus(*this, k);
-        if (!auki || tunnus != sidottu) {
-            if (auki) glEnd();
-            glBindTexture(GL_TEXTURE_2D, tunnus);
-            sidottu = tunnus;
-            glBegin(GL_QUADS);
-            auki = true;
-        }
-        glColor4d(k.Vari.r, k.Vari.g, k.Vari.b, k.Vari.a);
-        glTexCoord2f(k.U0, k.V0);
-        glVertex2f(k.X, k.Y);
-        glTexCoord2f(k.U1, k.V0);
-        glVertex2f(k.X + k.Leveys, k.Y);
-        glTexCoord2f(k.U1, k.V1);
-        glVertex2f(k.X + k.Leveys, k.Y + k.Korkeus);
-        glTexCoord2f(k.U0, k.V1);
-        glVertex2f(k.X, k.Y + k.Korkeus);
-    }
-    if (auki) glEnd();
-}
-
 void GRAFIIKKA::Vapauta() {
     for (Uint32 i = 0; i < MallienMaara; i++) Mallit[i].Vapauta();
     for (Uint32 i = 0; i < TekstuurienMaara; i++) Tekstuurit[i].Vapauta();
@@ -232,7 +184,6 @@ void GRAFIIKKA::Vapauta() {
     delete[] Objektit;
     delete[] Kuvat;
     delete[] Kulmat;
-    delete[] Kamerat;
     delete[] Fontit;
     *this = GRAFIIKKA{};
 }

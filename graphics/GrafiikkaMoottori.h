@@ -1,7 +1,7 @@
 // The renderer: asset tables, per-frame draw buffers, cameras and text output.
 //
 // Within a frame the game adds objects (LisaaObjekti) and text (TulostaTeksti),
-// may move the active camera (Kamera()), and then calls Paivita, which draws the
+// may move the camera (Kamera()), and then calls Paivita, which draws the
 // objects, then the images and the pointer, presents the frame and empties both
 // buffers.
 #pragma once
@@ -17,14 +17,6 @@
 // Capacities of the draw buffers per frame; what does not fit is dropped.
 enum { OBJEKTIPUSKURI = 2000, KUVAPUSKURI = 10000 };
 
-// One corner of a queued image as the 2D pass hands it to OpenGL: the values the
-// image's quad is drawn with, one array element a vertex.
-struct KULMA2D {
-    float x, y;       // 2D units
-    float u, v;       // texture coordinate
-    float r, g, b, a; // tint, 0..1
-};
-
 struct GRAFIIKKA {
     Uint32 MallienMaara = 0;
     MALLI3D* Mallit = nullptr; // load-list order
@@ -33,10 +25,8 @@ struct GRAFIIKKA {
     Uint32 ObjektienMaara = 0;
     OBJEKTI** Objektit = nullptr; // caller-owned objects, valid until Paivita returns
     Uint32 KuvienMaara = 0;
-    KUVA* Kuvat = nullptr; // copies
-    Uint32 KameroidenMaara = 0;
-    KAMERA* Kamerat = nullptr;
-    Uint32 KytkettyKamera = 0;
+    KUVA* Kuvat = nullptr;                        // copies
+    KAMERA Katsoja;                               // the camera every frame is drawn through
     Sint32 IkkunanLeveys = 0, IkkunanKorkeus = 0; // pixels; only for the aspect ratio
     Uint32 FonttienMaara = 0;
     FONTTI* Fontit = nullptr;
@@ -50,14 +40,19 @@ struct GRAFIIKKA {
     bool KuvatSuoraan = false;
 
     // Loads models, textures and the font named by the load list, makes the
-    // buffers, the default camera and the pointer image. Needs an OpenGL context.
+    // buffers and the pointer image, and resets the camera. Needs an OpenGL context.
     void Alusta(int leveys, int korkeus);
-    // The buffers and the default camera only (no OpenGL): what Alusta does besides
-    // loading, for code that lays out and queues without drawing.
+    // The same without an OpenGL context: the tables hold the models, the
+    // textures' names and sizes (nothing is uploaded) and the font, for code
+    // that lays out and queues without drawing.
+    void AlustaIlmanIkkunaa(int leveys, int korkeus);
+    // The buffers only (no OpenGL, no loading).
     void AlustaPuskurit();
+    void Valmistele(int leveys,
+                    int korkeus); // the camera, the buffers, the window size, the pointer
     // Draws one frame and empties both buffers. `ms` is the last frame's duration
-    // for turbo pacing (0 turns pacing off); the text argument is not used.
-    void Paivita(const char* teksti, double x, double y, double ms);
+    // for turbo pacing (0 turns pacing off).
+    void Paivita(double x, double y, double ms);
     void Piirra3D();           // the object buffer, through the active camera
     void PiirraKuvat();        // the image buffer, from the vertex arrays
     void PiirraKuvatSuoraan(); // the image buffer, in immediate mode
@@ -76,11 +71,7 @@ struct GRAFIIKKA {
     void PoistaKuva();
     void TyhjennaKuvaPuskuri() { KuvienMaara = 0; }
 
-    // Cameras
-    void LisaaKamera(const KAMERA& k);
-    void KytkeKamera(Uint32 indeksi);
-    KAMERA& Kamera();
-    KAMERA& Kamera(Uint32 indeksi);
+    KAMERA& Kamera() { return Katsoja; }
 
     // Text
     void AlustaFontit();

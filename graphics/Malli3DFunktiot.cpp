@@ -21,7 +21,12 @@ void MALLI3D::Alusta(const char* polku, char* nimi) {
     Verteksit = nullptr;
     TekstuuriKoordinaatit = nullptr;
     VerteksienMaara = 0;
-    Lataa3DS(polku, *this);
+    MALLIN_KOLMIOT kolmiot;
+    if (Lataa3DS(polku, kolmiot)) {
+        Verteksit = kolmiot.Verteksit;
+        TekstuuriKoordinaatit = kolmiot.TekstuuriKoordinaatit;
+        VerteksienMaara = kolmiot.VerteksienMaara;
+    }
     if (Nimi != nimi) delete[] Nimi;
     Nimi = nimi;
     NimenMalli = false; // a new name: marked again by the table

@@ -1,6 +1,8 @@
 // 3D models: flat triangle lists with one texture coordinate per vertex.
 #pragma once
 
+#include "files/TiedostoFunktiot.h"
+
 #include <GL/glew.h>
 #include <SDL_types.h>
 
@@ -20,3 +22,9 @@ struct MALLI3D {
     void TeeVBO();
     void Vapauta();
 };
+
+// Binds the array buffer; client arrays need none (0). Without the buffer
+// entry points there is nothing to bind.
+inline void SidoTaulukkoPuskuri(GLuint puskuri) {
+    if (glBindBufferARB) glBindBufferARB(GL_ARRAY_BUFFER_ARB, puskuri);
+}

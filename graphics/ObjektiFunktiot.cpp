@@ -7,36 +7,20 @@
 #include <cerrno>
 #include <cstring>
 
+namespace {
+
+AVAIMEN_KENTTA ObjektinKentta(const char* avain, void* tila) {
+    OBJEKTI& o = *(OBJEKTI*)tila;
+    AVAIMEN_KENTTA k;
+    if (strcmp(avain, "3D_MALLI") == 0) k.teksti = o.MalliNimi;
+    if (strcmp(avain, "TEKSTUURI") == 0) k.teksti = o.TekstuuriNimi;
+    return k;
+}
+
+} // namespace
+
 void OBJEKTI::Alusta(const char* polku, LUKUHUOMIOT* huomiot) {
-    FILE* f = AvaaTiedosto(polku, "r");
-    if (!f) {
-        if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
-        return;
-    }
-    AVAINLUKIJA lukija;
-    lukija.f = f;
-    lukija.Huomiot = huomiot;
-    char avain[99], arvo[99];
-    bool loppu = false;
-    // A file that never says END_OF_FILE ends at its end, with the names read so far.
-    while (lukija.LueAvain(avain)) {
-        if (strcmp(avain, "END_OF_FILE") == 0) {
-            loppu = true;
-            break;
-        }
-        char* kohde = nullptr;
-        if (strcmp(avain, "3D_MALLI") == 0) kohde = MalliNimi;
-        if (strcmp(avain, "TEKSTUURI") == 0) kohde = TekstuuriNimi;
-        if (!kohde && huomiot && avain[0])
-            huomiot->Lisaa(AVAIN_TUNTEMATON, lukija.AvaimenRivi, avain);
-        if (kohde && lukija.LueArvo(arvo)) {
-            strncpy(kohde, arvo, NIMEN_PITUUS);
-            kohde[NIMEN_PITUUS] = '\0';
-            if (huomiot) huomiot->Avain(avain, lukija.ArvonRivi, arvo, false);
-        }
-    }
-    lukija.HuomaaLoppu(loppu);
-    fclose(f);
+    if (!LueAvaintiedosto(polku, huomiot, ObjektinKentta, this)) return;
     Sijainti = SIJAINTI{};
     Kulmat[0] = Kulmat[1] = Kulmat[2] = 0;
     Kiertomatriisi.Yksikoksi();

@@ -1,14 +1,12 @@
 // Scene objects: a named model and texture placed by position, rotation and scale.
 #pragma once
 
+#include "files/TiedostoFunktiot.h"
 #include "foundation/MatikkaFunktiot.h"
 #include "graphics/2DGrafiikkaFunktiot.h"
 #include <SDL_types.h>
 
 struct LUKUHUOMIOT;
-
-// Longest name an object or plane file can give (characters; the field holds a NUL more).
-enum { NIMEN_PITUUS = 98 };
 
 struct OBJEKTI {
     SIJAINTI Sijainti;                         // world units

@@ -2,12 +2,12 @@
 // menu's pointer interaction.
 #include "graphics/TekstiFunktiot.h"
 
+#include "files/Sisalto.h"
+
 #include "files/TiedostoFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
 
 namespace {
-
-const char* const FONTIN_LEVEYDET = "Tiedostot\\Fontit\\MerkkienLeveydet.txt";
 
 const VARI VALKOINEN{1, 1, 1, 1};
 const VARI KOROSTUS{1, 0.5, 1, 1};  // the glyphs of the item under the pointer
@@ -203,9 +203,9 @@ void GRAFIIKKA::AlustaFontit() {
     Fontit = new FONTTI[1];
     // Without a widths file the sheet's own size stands for its side.
     int sivu = 256;
-    Uint32 arkki = EtsiTekstuuri("Fontti");
+    Uint32 arkki = EtsiTekstuuri(FONTIN_TEKSTUURI);
     if (arkki != EI_INDEKSIA && Tekstuurit[arkki].Leveys > 0) sivu = Tekstuurit[arkki].Leveys;
-    Fontit[0].Alusta("Fontti", FONTIN_LEVEYDET, sivu);
+    Fontit[0].Alusta(FONTIN_TEKSTUURI, LEVEYSTIEDOSTO, sivu);
 }
 
 void GRAFIIKKA::TulostaTeksti(TEKSTI& t, double x, double y, HIIRI hiiri, KESKITYSTAPA tapa,

@@ -35,8 +35,19 @@ void TeeKorvikeKuva(TEKSTUURI& t) {
     t.Muoto = GL_RGB;
 }
 
+bool TEKSTUURI::LataaKuva(const char* polku) {
+    KUVADATA kuva{Pikselit, Leveys, Korkeus, TavuaPikselia};
+    if (!LataaTGA(polku, kuva)) return false;
+    Pikselit = kuva.Pikselit;
+    Leveys = kuva.Leveys;
+    Korkeus = kuva.Korkeus;
+    TavuaPikselia = kuva.TavuaPikselia;
+    Muoto = (TavuaPikselia == 4) ? GL_RGBA : GL_RGB;
+    return true;
+}
+
 void TEKSTUURI::Alusta(const char* polku, char* nimi) {
-    if (!LataaTGA(polku, *this) || !Pikselit) TeeKorvikeKuva(*this);
+    if (!LataaKuva(polku) || !Pikselit) TeeKorvikeKuva(*this);
     if (Nimi != nimi) delete[] Nimi;
     Nimi = nimi;
     NimenTekstuuri = false; // a new name: marked again by the table

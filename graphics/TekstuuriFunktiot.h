@@ -1,6 +1,8 @@
 // Textures: every image the game draws, uploaded once with its mipmaps.
 #pragma once
 
+#include "files/TiedostoFunktiot.h"
+
 #include <GL/glew.h>
 #include <SDL_types.h>
 
@@ -18,6 +20,9 @@ struct TEKSTUURI {
     // releases the pixels. A file that is missing or refused gets a small
     // checkerboard, so that it shows as missing rather than as garbage.
     void Alusta(const char* polku, char* nimi);
+    // Decodes the TGA at `polku` into the pixel fields and the GL format (the
+    // old pixels freed); false, and the texture as it was, when it cannot.
+    bool LataaKuva(const char* polku);
     void Vapauta();
 };
 

@@ -1,6 +1,7 @@
 #include "shell/Asetukset.h"
 
 #include "files/TiedostoFunktiot.h"
+#include "foundation/LaiteFunktiot.h"
 #include "foundation/PerusFunktiot.h"
 
 #include <cstdio>

@@ -1,45 +1,22 @@
-// The ghost in a race: read at the race start, flown beside the player one
-// update at a time, and replaced by a better completed flight at its end.
-// The flight screen calls these at three points; the ghost changes nothing of
-// the race itself.
+// The ghost in a race: read at the race start, shown or hidden with G, and
+// replaced by a better completed flight at its end. The flight step records
+// the flight and poses the ghost; the ghost changes nothing of the race itself.
 #include "files/HaamuTiedosto.h"
 #include "shell/Kuori.h"
 
 #include <cstdio>
 #include <cstring>
 
-Uint32 RadanTunniste(const RATA& rata) {
-    // FNV-1a over the count and each bubble's four doubles, byte by byte in
-    // little-endian order: the same numbers give the same fingerprint anywhere.
-    Uint32 h = 2166136261u;
-    auto Lisaa = [&h](Uint64 x, int tavuja) {
-        for (int i = 0; i < tavuja; i++) {
-            h ^= (Uint8)(x >> (8 * i));
-            h *= 16777619u;
-        }
-    };
-    Lisaa((Uint32)rata.pituus, 4);
-    for (Sint32 i = 0; i < rata.pituus && i < RADAN_KUPLAT; i++) {
-        const SIJAINTI& s = rata.kuplat[i].Sijainti;
-        for (double d : {s.x, s.y, s.z, rata.boostit[i]}) {
-            Uint64 bitit;
-            memcpy(&bitit, &d, sizeof bitit);
-            Lisaa(bitit, 8);
-        }
-    }
-    return h;
-}
-
 void HaamuAlku(LENTO& lento, const PAPERPLANE& kone, int pelityyppi) {
     HAAMUT& h = lento.haamut;
-    bool kisa = pelityyppi >= 1 && pelityyppi <= 6;
+    bool kisa = pelityyppi >= 1 && pelityyppi <= RATOJA;
     h.Aloita(kisa);
     h.haamu.maara = 0;
     if (!kisa) return;
     h.nauha.rata = RadanTunniste(lento.rata);
     memcpy(h.nauha.kone, kone.name, sizeof h.nauha.kone);
     // Whatever is wrong with the file, the race goes on without a ghost.
-    LataaHaamu(HaamunPolku(pelityyppi), (char)('A' + pelityyppi - 1), h.nauha.rata, h.haamu);
+    LataaHaamu(HaamunPolku(pelityyppi), RadanKirjain(pelityyppi), h.nauha.rata, h.haamu);
     if (h.haamu.maara > 0) h.Ulkoasu(h.haamu.kone, kone);
 }
 
@@ -69,20 +46,11 @@ void HaamunViesti(BONUS& b, bool naytetaan, double rivinKorkeus) {
 
 } // namespace
 
-void HaamuPaivitys(LENTO& lento, const PAPERPLANE& kone, const NAPPAIMET& n, GRAFIIKKA& g) {
+void HaamuNappi(LENTO& lento, double rivinKorkeus) {
     HAAMUT& h = lento.haamut;
     if (!h.kisa) return;
-    h.Nauhoita(kone.body);
-    if (n.NapinTila(NAPPI_G) == VAPAUTETTU) {
-        h.naytetaan = !h.naytetaan;
-        // The HUD draws the message in the font at size 1.
-        double rivi = g.Fontit ? g.Fontit[0].Kirjaimet[0].Korkeus : 0;
-        HaamunViesti(lento.bonus, h.naytetaan, rivi);
-    }
-    // Drawn last, so that it shows the scene through itself. Past its last
-    // update the ghost's flight is over and it is gone.
-    if (h.naytetaan && h.Asento(h.paivitys, h.kuva)) g.LisaaObjekti(h.kuva);
-    h.paivitys++;
+    h.naytetaan = !h.naytetaan;
+    HaamunViesti(lento.bonus, h.naytetaan, rivinKorkeus);
 }
 
 bool HaamuLoppu(LENTO& lento, int pelityyppi) {
@@ -95,5 +63,5 @@ bool HaamuLoppu(LENTO& lento, int pelityyppi) {
     Uint32 tulos = lento.tiedot.flightTime + rata.sakko;
     if (!h.Parempi(tulos)) return false;
     h.nauha.tulos = tulos;
-    return TallennaHaamu(HaamunPolku(pelityyppi), (char)('A' + pelityyppi - 1), h.nauha);
+    return TallennaHaamu(HaamunPolku(pelityyppi), RadanKirjain(pelityyppi), h.nauha);
 }

@@ -4,9 +4,7 @@
 
 void HuippuRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h, const PISTEET* pisteet) {
     TEKSTI& t = k.teksti;
-    t.Alku();
-    t.Lisaa("Hall of Fame", 0, false);
-    g.TulostaTeksti(t, 0, 1024, h, YLA_VASEN, 0, 1.5);
+    TulostaRivi(g, t, h, "Hall of Fame", 0, 1024, YLA_VASEN, 1.5);
 
     t.Alku();
     t.Lisaa("Game type: ", 0, false);

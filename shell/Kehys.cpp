@@ -1,4 +1,6 @@
 // The frame loop's shared steps and the services of the menu screens.
+#include "files/Sisalto.h"
+#include "foundation/LaiteFunktiot.h"
 #include "foundation/PerusFunktiot.h"
 #include "shell/Kuori.h"
 
@@ -27,6 +29,23 @@ void MusiikinVoimakkuus(const NAPPAIMET& n) {
 }
 
 } // namespace
+
+void LisaaKuplat(TEKSTI& t, int rivi, const LENTO& lento, bool kisa) {
+    if (kisa) {
+        t.Lisaa(LukuSanaksi(lento.rata.seuraava), rivi, false);
+        t.Lisaa(" of ", rivi, false);
+        t.Lisaa(LukuSanaksi(lento.rata.pituus), rivi, false);
+    } else {
+        t.Lisaa(LukuSanaksi((int)lento.tiedot.bubblesPicked), rivi, false);
+    }
+}
+
+void TulostaRivi(GRAFIIKKA& g, TEKSTI& t, const HIIRI& h, const char* teksti, double x, double y,
+                 KESKITYSTAPA tapa, double koko) {
+    t.Alku();
+    t.Lisaa(teksti, 0, false);
+    g.TulostaTeksti(t, x, y, h, tapa, 0, koko);
+}
 
 void KehyksenSyote(KUORI& k, NAPPAIMET& n, HIIRI& h, int (*lahde)(SDL_Event*)) {
     AloitaSyottolaiteKehys(n, h);
@@ -130,16 +149,29 @@ void Kehys(KUORI& k, ASETUKSET& a, NAPPAIMET& n, HIIRI& h, AIKA& aika, GRAFIIKKA
 
 void KUULUVA::Lataa() {
     char polku[POLUN_PITUUS + 1];
-    JarjestelmanPolku("Tiedostot\\Kuuluva\\intro.ogg", polku, sizeof polku);
+    JarjestelmanPolku(VALIKKOMUSIIKKI, polku, sizeof polku);
     valikkoMusiikki = Mix_LoadMUS(polku);
-    JarjestelmanPolku("Tiedostot\\Kuuluva\\demoni.ogg", polku, sizeof polku);
+    JarjestelmanPolku(LENTOMUSIIKKI, polku, sizeof polku);
     lentoMusiikki = Mix_LoadMUS(polku);
-    for (int i = 0; i < 5; i++) {
-        char nimi[64];
-        snprintf(nimi, sizeof nimi, "Tiedostot\\Kuuluva\\aani%d.ogg", i + 1);
-        JarjestelmanPolku(nimi, polku, sizeof polku);
-        // The mixer closes the file stream itself.
-        SDL_RWops* virta = SDL_RWFromFile(polku, "rb");
-        aanet[i] = virta ? Mix_LoadWAV_RW(virta, 1) : nullptr;
+    for (int i = 0; i < AANIA; i++) {
+        JarjestelmanPolku(AANITIEDOSTOT[i], polku, sizeof polku);
+        aanet[i] = LataaAaniTiedosto(polku);
     }
+}
+
+void KUULUVA::Vapauta() {
+    // The channels exist only while the mixer is open.
+    const bool auki = Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
+    if (auki) {
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+    }
+    for (Mix_Chunk*& aani : aanet) {
+        Mix_FreeChunk(aani);
+        aani = nullptr;
+    }
+    Mix_FreeMusic(valikkoMusiikki);
+    Mix_FreeMusic(lentoMusiikki);
+    valikkoMusiikki = lentoMusiikki = nullptr;
+    if (auki) Mix_CloseAudio();
 }

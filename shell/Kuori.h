@@ -6,12 +6,7 @@
 // renders with GRAFIIKKA::Paivita.
 #pragma once
 
-#include "bubbles/BonusFunktiot.h"
-#include "bubbles/KuplaFunktiot.h"
-#include "bubbles/PisteFunktiot.h"
-#include "flight/FysiikkaMoottori.h"
-#include "flight/Haamu.h"
-#include "flight/PPFunktiot.h"
+#include "bubbles/LentoAskel.h"
 #include "foundation/AikaFunktiot.h"
 #include "foundation/SyottolaiteFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
@@ -31,56 +26,15 @@ enum RUUTU {
     VIDEORUUTU = 7,
 };
 
-// Music and sound effects, loaded once at start-up. A file that failed to load
+// Music and sound effects, decoded once at start-up. A file that failed to load
 // leaves a null handle, and playing it plays nothing.
 struct KUULUVA {
     Mix_Music* valikkoMusiikki = nullptr; // intro.ogg, menus
     Mix_Music* lentoMusiikki = nullptr;   // demoni.ogg, flights
-    Mix_Chunk* aanet[5] = {};             // aani1..aani5
+    Mix_Chunk* aanet[AANIA] = {};         // aani1..aani5, by AANI
 
     void Lataa();
-};
-
-// The race track: up to 200 race bubbles, flown through in order.
-enum { RADAN_KUPLAT = 200 };
-
-struct RATA {
-    OBJEKTI kuplat[RADAN_KUPLAT];      // position, orientation, scale of each race bubble
-    double boostit[RADAN_KUPLAT] = {}; // speed boost when reached (x 1.2)
-    Sint32 pituus = 0;                 // entries read from the track file
-    Sint32 seuraava = 0;               // the bubble to fly through next
-    double pyoriminen[3] = {1, 1, 1};  // degrees per update about X, Y, Z of the next bubble
-    Uint32 sakko = 0;                  // ms of penalty collected this flight
-    Uint32 boostiValmis = 0;           // tick after which the Alt boost may fire again
-
-    // Every race bubble a copy of `malli` at scale 4, boost 0.
-    void Alusta(const OBJEKTI& malli);
-};
-
-// Reads a track file: a 32-bit count, then per entry x, y, z and the boost as
-// little-endian doubles. Whole entries only, at most 200; reading stops at the
-// first entry that is not a finite number. The track length becomes the number
-// of entries read; a file that cannot be opened leaves the track as it was.
-// `huomiot` (the content checker's) gets what the reader fell back on.
-bool LataaRata(const char* polku, RATA& rata, LUKUHUOMIOT* huomiot = nullptr);
-// The same on bytes in memory.
-void RataTavuista(const Uint8* tavut, size_t n, RATA& rata, LUKUHUOMIOT* huomiot = nullptr);
-// "Tiedostot\Muu Data\BubbleRaceA.dat" .. "BubbleRaceF.dat" for game types 1..6.
-const char* RadanPolku(int pelityyppi);
-
-// The world a flight happens in, with what carries over from flight to flight.
-struct LENTO {
-    OBJEKTI museo, piha; // the scenery, scale 10
-    PUHALTAJAT puhaltajat;
-    KUPLA kuplat;
-    BONUS bonus;
-    MAAILMA maailma;
-    RATA rata;
-    LENTOTIEDOT tiedot;
-    HAAMUT haamut;      // the race track's ghost and this flight's recording
-    int kameraTila = 0; // 0 level chase, 1 rolling chase, 2 from the plane
-    bool tauko = false;
-    char glyfit[4][2] = {{'\xFC', 0}, {'\xFD', 0}, {'\xFE', 0}, {'\xFF', 0}}; // wanted kinds
+    void Vapauta();
 };
 
 // The shell's own state.
@@ -136,19 +90,21 @@ enum { LUEMINUUTIN_RIVIT = 37 };
 extern const char* const LUEMINUT[LUEMINUUTIN_RIVIT];
 void LopputekstiRuutu(KUORI& k, GRAFIIKKA& g);
 
-// Sets a flight up for the current game type (false, and nothing changes, with no plane).
-bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento);
+// "Take wing": sets a flight up for the current game type (the track and its
+// ghost read, the flight clock started) and holds a second.
+void LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento);
+// The controls the mouse and keys give this frame.
+OHJAUS LennonOhjaus(const NAPPAIMET& n, const HIIRI& h);
 // One flight update (the flight screen's body).
 void LentoRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, PAPERPLANE& kone,
                 LENTO& lento, KUULUVA& kuuluva);
-// The ghost of a race (HaamuLento.cpp). A fingerprint of the track's bubbles:
-// a ghost is flown only on the track it was flown on.
-Uint32 RadanTunniste(const RATA& rata);
-// At a flight start: the recording empties and a race reads its track's ghost.
+// The ghost of a race (HaamuLento.cpp). At a flight start: the recording
+// empties and a race reads its track's ghost.
 void HaamuAlku(LENTO& lento, const PAPERPLANE& kone, int pelityyppi);
-// After the physics step of a race update: the player's pose is recorded, G
-// shows or hides the ghost, and the ghost's pose of this update is queued.
-void HaamuPaivitys(LENTO& lento, const PAPERPLANE& kone, const NAPPAIMET& n, GRAFIIKKA& g);
+// G shows or hides the ghost for the rest of the session, and says so; the
+// word does not wipe another message still on screen (`rivinKorkeus`: the
+// height of the message's lines, screen units).
+void HaamuNappi(LENTO& lento, double rivinKorkeus);
 // When a flight ends: a race that reached every bubble, faster than the ghost,
 // becomes the track's ghost file. True when it was written.
 bool HaamuLoppu(LENTO& lento, int pelityyppi);
@@ -160,6 +116,17 @@ void YhteenvetoRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h, LENTO& lento);
 // The rows of the name-entry grid: row r (1..14) of byte codes, '?' where the
 // font has no glyph. Row 1 has 15 characters, the others 16.
 const char* NimiRuudukonRivi(int r);
+
+// The bubbles of the last flight on line `rivi`: "n of N" in a race, the wanted
+// bubbles picked in Survivor.
+void LisaaKuplat(TEKSTI& t, int rivi, const LENTO& lento, bool kisa);
+// A text of one piece, drawn at (x, y) laid out with the pointer.
+void TulostaRivi(GRAFIIKKA& g, TEKSTI& t, const HIIRI& h, const char* teksti, double x, double y,
+                 KESKITYSTAPA tapa, double koko);
+// A screen's title: centred at the top, size 1.5.
+inline void Otsikko(GRAFIIKKA& g, TEKSTI& t, const HIIRI& h, const char* otsikko) {
+    TulostaRivi(g, t, h, otsikko, 640, 1024, YLA_KESKI, 1.5);
+}
 
 // A menu item is chosen when the pointer was on it in this frame's drawing of
 // its text and the button is released now.

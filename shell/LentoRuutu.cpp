@@ -1,28 +1,17 @@
-// The flight screen: setting a flight up, and one flight update per frame.
+// The flight screen: "Take wing", and one flight update a frame. The rules are
+// the flight step's (LentoAskel); this screen reads the mouse and keys into its
+// controls, and plays, draws and saves what the step says happened.
+#include "foundation/LaiteFunktiot.h"
 #include "foundation/PerusFunktiot.h"
 #include "shell/Kuori.h"
 
 #include <cstdio>
 
-bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento) {
+void LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento) {
     k.ruutu = LENTO_RUUTU;
-
-    // Only the position and motion start afresh: the attitude is where the
-    // menu's spin left it, and the controls carry over.
-    kone.push = 0.5;
-    kone.body.Sijainti.Aseta(-100, 100, 0);
-    kone.velocity.NollaVektoriksi();
-    kone.acceleration.NollaVektoriksi();
-
-    if (k.pelityyppi == 0) {
-        lento.puhaltajat.Nollaa();
-        lento.kuplat.Tyhjenna();
-    } else {
-        LataaRata(RadanPolku(k.pelityyppi), lento.rata);
-        lento.rata.seuraava = 0;
-        lento.rata.sakko = 0;
-        lento.rata.boostiValmis = 0;
-    }
+    // The attitude is where the menu's spin left it, and the controls carry over.
+    if (k.pelityyppi != 0) LataaRata(RadanPolku(k.pelityyppi), lento.rata);
+    AloitaLento(lento, kone, k.pelityyppi);
     HaamuAlku(lento, kone, k.pelityyppi);
     // The clock starts once the files are read: reading a long ghost must not
     // count in the race time.
@@ -31,76 +20,57 @@ bool LentoAlku(KUORI& k, PAPERPLANE& kone, LENTO& lento) {
     // A moment to get hold of the mouse; nothing is drawn or read meanwhile.
     OdotaKunnes(AnnaTikit(), 1000);
     k.syoteTasattava = true;
-    return true;
+}
+
+OHJAUS LennonOhjaus(const NAPPAIMET& n, const HIIRI& h) {
+    OHJAUS o;
+    o.dx = h.AnnaXd();
+    o.dy = h.AnnaYd();
+    o.vasen = h.NapinTila(0) == VAPAUTETTU;
+    o.oikea = h.NapinTila(2) == VAPAUTETTU;
+    o.vali = h.NapinTila(1) == POHJASSA || n.NapinTila(NAPPI_SPACE) == POHJASSA;
+    o.boosti = n.NapinTila(NAPPI_OIKEA_ALT) == POHJASSA || n.NapinTila(NAPPI_VASEN_ALT) == POHJASSA;
+    o.lopeta = n.NapinTila(NAPPI_ESC) == POHJASSA;
+    return o;
 }
 
 namespace {
 
-void KuplaKisa(const NAPPAIMET& n, PAPERPLANE& kone, LENTO& lento, GRAFIIKKA& g, KUULUVA& kuuluva,
-               KUORI& k) {
-    RATA& rata = lento.rata;
-    BONUS& bonus = lento.bonus;
+// The HUD's glyphs of the wanted kinds 0..3.
+const char* const HALUTUT[KUPLALAJEJA] = {"\xFC", "\xFD", "\xFE", "\xFF"};
 
-    // Alt boost: bigger the lower the plane flies, bought with eight seconds.
-    bool alt = n.NapinTila(NAPPI_OIKEA_ALT) == POHJASSA || n.NapinTila(NAPPI_VASEN_ALT) == POHJASSA;
-    if (alt && AnnaTikit() > rata.boostiValmis) {
-        rata.boostiValmis = AnnaTikit() + 5000;
-        rata.sakko += 8000;
-        bonus.speedBoost = (130 - lento.tiedot.altitude) * 0.005 + 0.15;
-        bonus.AloitaViesti("eight secs penalty", nullptr, 2000);
+// What the update left to see, in the order the game has always queued it: the
+// bubbles (or the race's next bubble), the plane, the yard, the museum, the
+// blowers, and last the ghost, so that it shows the scene through itself.
+void PiirraLento(GRAFIIKKA& g, LENTO& lento, PAPERPLANE& kone, bool kisa, bool haamu) {
+    if (!kisa) {
+        for (int i = 0; i < lento.kuplat.naytettavia; i++)
+            g.LisaaObjekti(lento.kuplat.bubbles[lento.kuplat.naytettavat[i]]);
+    } else if (lento.rata.seuraava < lento.rata.pituus) {
+        g.LisaaObjekti(lento.rata.kuplat[lento.rata.seuraava]);
     }
-
-    if (rata.seuraava < rata.pituus) {
-        OBJEKTI& kupla = rata.kuplat[rata.seuraava];
-        if (Etaisyys(kone.body.Sijainti, kupla.Sijainti) <= 2.25 * kupla.Skaalaus) {
-            bonus.speedBoost = rata.boostit[rata.seuraava] * 1.2;
-            rata.seuraava++;
-            for (double& p : rata.pyoriminen) p = Sattuma(-200, 200) * 0.01;
-            if (rata.seuraava < RADAN_KUPLAT) rata.kuplat[rata.seuraava].Skaalaus = 4.0;
-            SoitaAani(kuuluva.aanet[3], 64);
-        }
-    }
-
-    // Only the next race bubble is shown, turning.
-    if (rata.seuraava < rata.pituus) {
-        MATRIISI4X4& m = rata.kuplat[rata.seuraava].Kiertomatriisi;
-        m.PyoritaX(rata.pyoriminen[0]);
-        m.PyoritaY(rata.pyoriminen[1]);
-        m.PyoritaZ(rata.pyoriminen[2]);
-        OrthonormalizeMatrix(m.m);
-        g.LisaaObjekti(rata.kuplat[rata.seuraava]);
-    }
-
-    if (rata.seuraava >= rata.pituus) k.ruutu = PELI_OHI;
+    if (lento.kameraTila != 2) g.LisaaObjekti(kone.body);
+    g.LisaaObjekti(lento.piha);
+    g.LisaaObjekti(lento.museo);
+    for (int i = 0; i < lento.puhaltajat.maara && i < PUHALTAJIEN_MAARA; i++)
+        g.LisaaObjekti(lento.puhaltajat.objektit[i]);
+    if (haamu && lento.haamut.naytetaan) g.LisaaObjekti(lento.haamut.kuva);
 }
 
-// The chase camera lags: it stands one unit behind the plane along where the
-// nose pointed nine updates ago. The delay line is not cleared between flights.
-void Kamera(GRAFIIKKA& g, const PAPERPLANE& kone, int tila) {
+// The chase camera looks at the plane from one unit behind it along the lagging
+// nose; F2 rolls it with the plane, F1 puts it in the plane.
+void Kamera(GRAFIIKKA& g, const PAPERPLANE& kone, const LENTO& lento) {
     KAMERA& kamera = g.Kamera();
     const SIJAINTI& p = kone.body.Sijainti;
-    VEKTORI eteen = kone.body.Kiertomatriisi.EteenV();
+    const VEKTORI& viive = lento.viive.viive;
     kamera.Kohde.Aseta(p.x, p.y, p.z);
-    if (tila == 0)
+    if (lento.kameraTila == 0)
         kamera.Ylos.Aseta(0, 1, 0);
     else
         kamera.Ylos = kone.body.Kiertomatriisi.YlosV();
-    kamera.Paikka.Aseta(p.x, p.y, p.z);
-
-    kamera.HistoriaPituus = 10;
-    if (kamera.HistoriaIndeksi < 0 || kamera.HistoriaIndeksi >= kamera.HistoriaPituus)
-        kamera.HistoriaIndeksi = 0;
-    kamera.Historia[kamera.HistoriaIndeksi] = eteen;
-    kamera.HistoriaIndeksi++;
-    if (kamera.HistoriaIndeksi >= kamera.HistoriaPituus) kamera.HistoriaIndeksi = 0;
-    kamera.Viive = kamera.Historia[kamera.HistoriaIndeksi];
-    // A slot never written since start-up (the first nine updates of the first
-    // flight) would put the eye on the plane itself, from where nothing can be
-    // seen: the view is then taken from behind the nose as it points now.
-    if (kamera.Viive.x == 0 && kamera.Viive.y == 0 && kamera.Viive.z == 0) kamera.Viive = eteen;
-    kamera.Paikka.Aseta(p.x - kamera.Viive.x, p.y - kamera.Viive.y, p.z - kamera.Viive.z);
-
-    if (tila == 2) {
+    kamera.Paikka.Aseta(p.x - viive.x, p.y - viive.y, p.z - viive.z);
+    if (lento.kameraTila == 2) {
+        VEKTORI eteen = kone.body.Kiertomatriisi.EteenV();
         kamera.Paikka.Aseta(p.x, p.y, p.z);
         kamera.Kohde.Aseta(p.x + eteen.x, p.y + eteen.y, p.z + eteen.z);
     }
@@ -126,14 +96,10 @@ void Hud(KUORI& k, GRAFIIKKA& g, LENTO& lento) {
 
     t.Alku();
     t.Lisaa("Bubbles: ", 0, false);
-    if (kisa) {
-        t.Lisaa(LukuSanaksi(lento.rata.seuraava), 0, false);
-        t.Lisaa(" of ", 0, false);
-        t.Lisaa(LukuSanaksi(lento.rata.pituus), 0, false);
-    } else {
-        t.Lisaa(LukuSanaksi((int)lento.tiedot.bubblesPicked), 0, false);
+    LisaaKuplat(t, 0, lento, kisa);
+    if (!kisa) {
         t.Lisaa("Pick up this: ", 1, false);
-        t.Lisaa(lento.glyfit[lento.kuplat.wantedKind & 3], 1, false);
+        t.Lisaa(HALUTUT[lento.kuplat.wantedKind & 3], 1, false);
     }
     g.TulostaTeksti(t, 0, 0, ALA_VASEN, 0, 0.8);
 
@@ -146,11 +112,22 @@ void Hud(KUORI& k, GRAFIIKKA& g, LENTO& lento) {
     }
 }
 
+// What is still pressed when a flight ends was pressed in the flight: letting it
+// go on the game-over screen must not type or leave.
+Uint8 LennonPainallukset(const NAPPAIMET& n, const HIIRI& h) {
+    auto alhaalla = [](Uint8 tila) { return tila == PAINETTU || tila == POHJASSA; };
+    Uint8 bitit = 0;
+    if (alhaalla(h.NapinTila(0))) bitit |= LENNON_VASEN;
+    if (alhaalla(h.NapinTila(1))) bitit |= LENNON_KESKI;
+    if (alhaalla(h.NapinTila(2))) bitit |= LENNON_OIKEA;
+    if (alhaalla(n.NapinTila(NAPPI_SPACE))) bitit |= LENNON_SPACE;
+    return bitit;
+}
+
 } // namespace
 
 void LentoRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, PAPERPLANE& kone,
                 LENTO& lento, KUULUVA& kuuluva) {
-    int ruutuAlussa = k.ruutu;
     if (n.NapinTila(NAPPI_PAUSE) == VAPAUTETTU) lento.tauko = !lento.tauko;
     if (!Mix_PlayingMusic()) Mix_PlayMusic(kuuluva.lentoMusiikki, 0);
 
@@ -159,66 +136,29 @@ void LentoRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& n, const HIIRI& h, PAPE
         g.NaytaOsoitin();
         g.LisaaObjekti(lento.piha);
         g.LisaaObjekti(lento.museo);
-        TEKSTI& t = k.teksti;
-        t.Alku();
-        t.Lisaa("Pause", 0, false);
-        g.TulostaTeksti(t, 640, 512, h, KESKI, 0, 1.5);
+        TulostaRivi(g, k.teksti, h, "Pause", 640, 512, KESKI, 1.5);
         return;
     }
     g.PiilotaOsoitin();
-
-    if (n.NapinTila(NAPPI_ESC) == POHJASSA) k.ruutu = PELI_OHI;
     if (n.NapinTila(NAPPI_F1) == VAPAUTETTU) lento.kameraTila = 2;
     if (n.NapinTila(NAPPI_F2) == VAPAUTETTU) lento.kameraTila = 1;
     if (n.NapinTila(NAPPI_F3) == VAPAUTETTU) lento.kameraTila = 0;
-    if (kone.body.Sijainti.y <= 0) k.ruutu = PELI_OHI;
 
-    if (k.pelityyppi == 0) {
-        int r = lento.kuplat.Paivita(kone, g, lento.bonus);
-        if (r < 0)
-            k.ruutu = PELI_OHI;
-        else
-            lento.tiedot.bubblesPicked += (Uint32)r;
-    } else {
-        KuplaKisa(n, kone, lento, g, kuuluva, k);
-    }
+    const LENNON_TULOS tulos = LentoAskel(lento, kone, k.pelityyppi, LennonOhjaus(n, h));
 
-    // Clicks turn, sideways motion rolls, vertical motion pitches; the middle
-    // button or Space levels the wings.
-    if (h.NapinTila(0) == VAPAUTETTU) kone.massDistribution -= 20;
-    if (h.NapinTila(2) == VAPAUTETTU) kone.massDistribution += 20;
-    double dx = h.AnnaXd(), dy = h.AnnaYd();
-    kone.elevonA += 0.08 * dx;
-    kone.elevonB -= 0.08 * dx;
-    kone.elevonA -= 0.1 * dy;
-    kone.elevonB -= 0.1 * dy;
-    kone.wingArea =
-        (h.NapinTila(1) == POHJASSA || n.NapinTila(NAPPI_SPACE) == POHJASSA) ? 1.0 : 0.0;
-
-    kone.PaivitaFysiikka(lento.maailma, lento.bonus);
-
-    if (lento.kameraTila != 2) g.LisaaObjekti(kone.body);
-    g.LisaaObjekti(lento.piha);
-    g.LisaaObjekti(lento.museo);
-    PuhaltajaAskel(lento.puhaltajat, lento.kuplat, g, lento.bonus);
-    HaamuPaivitys(lento, kone, n, g);
-    lento.bonus.Paivita();
-    lento.tiedot.Paivita(lento.kuplat, kone);
-    Kamera(g, kone, lento.kameraTila);
+    for (int i = 0; i < tulos.aanet.maara; i++)
+        SoitaAani(kuuluva.aanet[tulos.aanet.aani[i]], tulos.aanet.voimakkuus[i]);
+    // The HUD draws the message in the font at size 1.
+    if (n.NapinTila(NAPPI_G) == VAPAUTETTU)
+        HaamuNappi(lento, g.Fontit ? g.Fontit[0].Kirjaimet[0].Korkeus : 0);
+    PiirraLento(g, lento, kone, k.pelityyppi != 0, tulos.haamu);
+    Kamera(g, kone, lento);
     Hud(k, g, lento);
 
-    if (ruutuAlussa != PELI_OHI && k.ruutu == PELI_OHI) {
+    if (tulos.loppu != LOPPU_EI) {
+        k.ruutu = PELI_OHI;
         HaamuLoppu(lento, k.pelityyppi);
-        SoitaAani(kuuluva.aanet[1], 100);
-        // The menu's plane spins upright again, and the next flight starts level.
-        kone.Oikaise();
-        // What is still pressed was pressed in the flight: letting it go on the
-        // game-over screen must not type or leave.
-        auto alhaalla = [](Uint8 tila) { return tila == PAINETTU || tila == POHJASSA; };
-        k.lennonPainallukset = 0;
-        if (alhaalla(h.NapinTila(0))) k.lennonPainallukset |= LENNON_VASEN;
-        if (alhaalla(h.NapinTila(1))) k.lennonPainallukset |= LENNON_KESKI;
-        if (alhaalla(h.NapinTila(2))) k.lennonPainallukset |= LENNON_OIKEA;
-        if (alhaalla(n.NapinTila(NAPPI_SPACE))) k.lennonPainallukset |= LENNON_SPACE;
+        SoitaAani(kuuluva.aanet[AANI_LOPPU], 100);
+        k.lennonPainallukset = LennonPainallukset(n, h);
     }
 }

@@ -1,4 +1,5 @@
 // After a flight: game over with the name grid, then the summary.
+#include "foundation/LaiteFunktiot.h"
 #include "foundation/PerusFunktiot.h"
 #include "shell/Kuori.h"
 
@@ -55,12 +56,12 @@ void PeliOhiRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& nappaimet, const HIIR
 
     g.NaytaOsoitin();
     // The blowers go on in the background; nothing else of the scene is drawn.
-    PuhaltajaAskel(lento.puhaltajat, lento.kuplat, g, lento.bonus);
+    PUHALTAJAT& p = lento.puhaltajat;
+    PuhaltajaAskel(p, lento.kuplat, lento.bonus);
+    for (int i = 0; i < p.maara && i < PUHALTAJIEN_MAARA; i++) g.LisaaObjekti(p.objektit[i]);
 
     TEKSTI& t = k.teksti;
-    t.Alku();
-    t.Lisaa("Game over", 0, false);
-    g.TulostaTeksti(t, 640, 1024, h, YLA_KESKI, 0, 1.5);
+    Otsikko(g, t, h, "Game over");
 
     t.Alku();
     t.Lisaa("Name: ", 0, false);
@@ -98,7 +99,7 @@ void PeliOhiRuutu(KUORI& k, GRAFIIKKA& g, const NAPPAIMET& nappaimet, const HIIR
         }
         k.sijoitus =
             pisteet[k.pelityyppi].LisaaTulos(kisa, kuplat, lento.tiedot.flightTime, k.pilotinNimi);
-        SoitaAani(kuuluva.aanet[k.sijoitus >= 0 ? 4 : 0], -1);
+        SoitaAani(kuuluva.aanet[k.sijoitus >= 0 ? AANI_SIJA : AANI_EI_SIJAA], -1);
         k.ruutu = YHTEENVETO;
     }
 }
@@ -126,13 +127,7 @@ void YhteenvetoRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h, LENTO& lento) {
         t.Lisaa("you were placed out of the Top-20.", 1, false);
     }
     t.Lisaa("Bubbles picked up: ", 4, false);
-    if (k.pelityyppi != 0) {
-        t.Lisaa(LukuSanaksi(lento.rata.seuraava), 4, false);
-        t.Lisaa(" of ", 4, false);
-        t.Lisaa(LukuSanaksi(lento.rata.pituus), 4, false);
-    } else {
-        t.Lisaa(LukuSanaksi((int)lento.tiedot.bubblesPicked), 4, false);
-    }
+    LisaaKuplat(t, 4, lento, k.pelityyppi != 0);
     t.Lisaa("Flight time: ", 5, false);
     t.Lisaa(LukuSanaksi(lento.tiedot.flightTime / 1000.0, 2), 5, false);
     t.Lisaa(" seconds", 5, false);

@@ -50,9 +50,7 @@ const char* const LUEMINUT[LUEMINUUTIN_RIVIT] = {
 void LueRuutu(KUORI& k, GRAFIIKKA& g, const HIIRI& h) {
     g.NaytaOsoitin();
     TEKSTI& t = k.teksti;
-    t.Alku();
-    t.Lisaa("Lukemista", 0, false);
-    g.TulostaTeksti(t, 640, 1024, h, YLA_KESKI, 0, 1.5);
+    Otsikko(g, t, h, "Lukemista");
 
     // The text scrolls with the pointer's x: at the right edge it starts under
     // the title, at the left edge it has moved 640 units up.

@@ -4,12 +4,6 @@
 
 namespace {
 
-void Otsikko(GRAFIIKKA& g, TEKSTI& t, const HIIRI& h, const char* otsikko) {
-    t.Alku();
-    t.Lisaa(otsikko, 0, false);
-    g.TulostaTeksti(t, 640, 1024, h, YLA_KESKI, 0, 1.5);
-}
-
 // Steps an index forwards or backwards and wraps it into 0..maara-1.
 int Kierra(int indeksi, int askel, int maara) {
     if (maara <= 0) return 0;

@@ -93,7 +93,8 @@ struct TAPAUS {
 } // namespace
 
 void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
-    PELITILA& p = m.p;
+    PELI& p = m.p;
+    PIDETTY_LENTO& pidetty = m.pidetty;
     GRAFIIKKA& g = p.g;
     std::vector<TAPAUS> tapaukset;
     auto Lisaa = [&](std::string avain, std::function<void()> asetus, std::function<void()> frame) {
@@ -107,16 +108,16 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
     // spheres of the bubble's size and mapping, from 24 to 288 triangles: the first
     // bubble model's arrays are lent the sphere while it is measured.
     auto Lento = [&] {
-        p.PidaLento(KUPLIEN_MAARA);
+        pidetty.Pida(p, KUPLIEN_MAARA);
         p.Kehys();
-        g.Paivita(nullptr, 0, 0, 0);
+        g.Paivita(0, 0, 0);
     };
     Lisaa(
         "lento_ilman_kuplia", [&] { m.Aseta(SURVIVOR1000); },
         [&] {
-            p.PidaLento(0);
+            pidetty.Pida(p, 0);
             p.Kehys();
-            g.Paivita(nullptr, 0, 0, 0);
+            g.Paivita(0, 0, 0);
         });
     const Uint32 kupla = g.EtsiMalli(m.survivor->kuplat.templates[0].MalliNimi);
     const int jaot[][2] = {{3, 6}, {4, 8}, {5, 8}, {6, 10}, {8, 12}, {10, 16}};
@@ -176,7 +177,7 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
                     a += g.Kuvat[i].Leveys * g.Kuvat[i].Korkeus;
                 ala[k] = a * g.IkkunanLeveys / 1280.0 * g.IkkunanKorkeus / 1024.0;
                 g.PiilotaOsoitin();
-                g.Paivita(nullptr, 0, 0, 0);
+                g.Paivita(0, 0, 0);
             });
     }
 
@@ -190,21 +191,21 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
         [&] {
             g.LisaaKuva(kerros, 0, 0, 1, VARI{});
             g.PiilotaOsoitin();
-            g.Paivita(nullptr, 0, 0, 0);
+            g.Paivita(0, 0, 0);
         });
     for (OBJEKTI* osa : {&p.lento->piha, &p.lento->museo})
         Lisaa(
             osa == &p.lento->piha ? "piha" : "museo",
             [&] {
                 m.Aseta(SURVIVOR1000);
-                p.PidaLento(0);
+                pidetty.Pida(p, 0);
                 p.Kehys(); // the flight's camera
                 p.EiPiirretty();
             },
             [&, osa] {
                 g.LisaaObjekti(*osa);
                 g.PiilotaOsoitin();
-                g.Paivita(nullptr, 0, 0, 0);
+                g.Paivita(0, 0, 0);
             });
 
     // The order of the scenery's triangles is content: the yard with its ground
@@ -260,35 +261,35 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
     };
     auto Maisema = [&] {
         m.Aseta(SURVIVOR1000);
-        p.PidaLento(0);
+        pidetty.Pida(p, 0);
         p.Kehys(); // the flight's camera
         p.EiPiirretty();
     };
     auto Lento200 = [&] {
-        p.PidaLento(200);
+        pidetty.Pida(p, 200);
         p.Kehys();
-        g.Paivita(nullptr, 0, 0, 0);
+        g.Paivita(0, 0, 0);
     };
     if (jarjestettavat) {
         Lisaa("piha.maa_viimeisena", Maisema, [&] {
             Lainaten(jarjestykset[0], [&] {
                 g.LisaaObjekti(p.lento->piha);
                 g.PiilotaOsoitin();
-                g.Paivita(nullptr, 0, 0, 0);
+                g.Paivita(0, 0, 0);
             });
         });
         Lisaa("museo.taivas_ensin", Maisema, [&] {
             Lainaten(jarjestykset[1], [&] {
                 g.LisaaObjekti(p.lento->museo);
                 g.PiilotaOsoitin();
-                g.Paivita(nullptr, 0, 0, 0);
+                g.Paivita(0, 0, 0);
             });
         });
         Lisaa("piha.irti_maasta_ensin", Maisema, [&] {
             Lainaten(jarjestykset[2], [&] {
                 g.LisaaObjekti(p.lento->piha);
                 g.PiilotaOsoitin();
-                g.Paivita(nullptr, 0, 0, 0);
+                g.Paivita(0, 0, 0);
             });
         });
         Lisaa(
@@ -317,7 +318,7 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
                 Maisema();
                 g.LisaaObjekti(osa);
                 g.PiilotaOsoitin();
-                g.Paivita(nullptr, 0, 0, 0);
+                g.Paivita(0, 0, 0);
             };
             Frame();
             const std::vector<unsigned char> tehty = Esitetty(g);

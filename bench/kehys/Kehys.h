@@ -101,7 +101,8 @@ const char* const SKENEN_SELITYS[SKENEJA] = {
 // The game's state for one scene: the flights are filled once and copied back in
 // before each round, so every round flies the same bubbles.
 struct MITTARI {
-    PELITILA& p;
+    PELI& p;
+    PIDETTY_LENTO& pidetty;
     std::unique_ptr<LENTO> survivor, kisa;
     PAPERPLANE survivorKone, kisaKone;
     std::unique_ptr<LENTO> kisaHaamu; // the same race with a ghost ahead of the plane
@@ -113,13 +114,13 @@ struct MITTARI {
             p.pisteet[0].LisaaTulos(false, 100 + 37 * i, 61000 + 1733 * i, "Lentaja123");
 
         k.valittuKone = 0;
-        p.AloitaSurvivor(KUPLIEN_MAARA, getenv("TAVIO_SAVU") ? 50 : 4000);
+        pidetty.Survivor(p, KUPLIEN_MAARA, getenv("TAVIO_SAVU") ? 50 : 4000);
         survivor.reset(new LENTO(*p.lento));
-        survivorKone = p.kiinnitetty;
-        p.AloitaKisa(6);
+        survivorKone = pidetty.kone;
+        pidetty.Kisa(p, 6);
         kisa.reset(new LENTO(*p.lento));
-        kisaKone = p.kiinnitetty;
-        p.AnnaKisalleHaamu();
+        kisaKone = pidetty.kone;
+        pidetty.AnnaHaamu(p);
         kisaHaamu.reset(new LENTO(*p.lento));
         k.ruutu = PAAVALIKKO;
     }
@@ -137,13 +138,13 @@ struct MITTARI {
         case SURVIVOR200:
         case SURVIVOR1000:
             *p.lento = *survivor;
-            p.kiinnitetty = survivorKone;
+            pidetty.kone = survivorKone;
             k.pelityyppi = 0;
             break;
         case KISA:
         case KISA_HAAMU:
             *p.lento = skene == KISA ? *kisa : *kisaHaamu;
-            p.kiinnitetty = kisaKone;
+            pidetty.kone = kisaKone;
             k.pelityyppi = 6;
             break;
         case HUIPPU:
@@ -185,7 +186,7 @@ struct MITTARI {
     // One frame as the game's loop runs it; returns its duration in ms.
     double Frame(int skene, SISALTO* sisalto) {
         if (skene == SURVIVOR200 || skene == SURVIVOR1000 || skene == KISA || skene == KISA_HAAMU)
-            p.PidaLento(Kuplia(skene));
+            pidetty.Pida(p, Kuplia(skene));
         double alku = Nyt();
         if (skene == TYHJA) {
             p.g.PiilotaOsoitin();
@@ -193,7 +194,7 @@ struct MITTARI {
             p.Kehys();
         }
         if (sisalto) *sisalto = Sisalto(p.g);
-        p.g.Paivita(nullptr, p.h.AnnaX(), p.h.AnnaY(), p.k->frameAikaPiirrossa);
+        p.g.Paivita(p.h.AnnaX(), p.h.AnnaY(), p.k->frameAikaPiirrossa);
         return Nyt() - alku;
     }
 };

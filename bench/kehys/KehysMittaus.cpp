@@ -16,6 +16,7 @@
 // content: a bubble by its triangles, a glyph by its size, the scenery alone. -i
 // draws the images in immediate mode, as the renderer did before its vertex arrays.
 #include "Kehys.h"
+#include "foundation/LaiteFunktiot.h"
 #include "PeliTila.h"
 #include "TestiApu.h"
 #include "Varaukset.h"
@@ -140,7 +141,8 @@ int main(int argc, char** argv) {
         merkki = nyt;
     };
 
-    PELITILA p;
+    PELI p;
+    PIDETTY_LENTO pidetty;
     // A fixed seed, so that every run flies the same bubbles.
     srand(1);
     LataaAsetukset(ASETUSTIEDOSTO, p.asetukset);
@@ -158,24 +160,18 @@ int main(int argc, char** argv) {
     p.g.AlustaTekstuuriPuskuri();
     Vaihe("tekstuurit", "textures (decode and upload with mipmaps)");
     p.g.AlustaFontit();
-    p.g.AlustaPuskurit();
-    p.g.IkkunanLeveys = W;
-    p.g.IkkunanKorkeus = H;
-    p.g.Osoitin.Alusta("Osoitin", 64, 64, 0, 0, 1, 1);
-    p.g.NaytaOsoitin();
+    p.g.Valmistele(W, H);
     p.g.KuvatSuoraan = suoraan;
     Vaihe("fontti", "font, draw buffers, camera, pointer");
     p.AlustaObjektit();
     Vaihe("objektit", "scenery objects and planes");
     p.AlustaKuplat();
-    Vaihe("kuplat", "blowers, bubbles and their sounds, bonus, world");
-    p.AlustaMusiikki();
-    Vaihe("musiikki", "music and the menus' sound effects");
+    Vaihe("kuplat", "blowers, bubbles, bonus, world");
+    p.AlustaAanet();
+    Vaihe("musiikki", "music and sound effects");
     p.AlustaPisteet();
-    Mix_VolumeMusic(84);
     Vaihe("pisteet", "score tables, race bubbles");
-    p.Kehys();
-    p.g.Paivita(nullptr, p.h.AnnaX(), p.h.AnnaY(), p.k->frameAikaPiirrossa);
+    p.Askel();
     Vaihe("ensimmainen", "first frame (main menu), presented");
     const double ensimmainen = Nyt();
     const long muistiAlussa = HuippuMuistiKt();
@@ -197,7 +193,7 @@ int main(int argc, char** argv) {
     tulokset.Kirjaa("muisti.ensimmainen_kt", (double)muistiAlussa);
 
     // ---- Scenes ----
-    MITTARI mittari{p, nullptr, nullptr, {}, {}, nullptr};
+    MITTARI mittari{p, pidetty, nullptr, nullptr, {}, {}, nullptr};
     mittari.Valmistele();
     MITTAUS mittaukset[SKENEJA];
     const int lammitys = 20;
@@ -222,7 +218,7 @@ int main(int argc, char** argv) {
                 mittari.Frame(s, nullptr);
                 KuvaTalteen(kuvakansio, SKENEN_NIMI[s]);
             }
-            m.kuplia = p.ElaviaKuplia();
+            m.kuplia = ElaviaKuplia(p);
             if (p.k->ruutu == PELI_OHI) fprintf(stderr, "%s: the flight ended\n", SKENEN_NIMI[s]);
             double med = Mediaani(ajat);
             if (s == TYHJA) tyhja = med;
@@ -237,7 +233,7 @@ int main(int argc, char** argv) {
         // For the gallery: a blower at work, seen from close by.
         mittari.Aseta(SURVIVOR200);
         const SIJAINTI b = p.lento->puhaltajat.objektit[0].Sijainti;
-        SuuntaaKone(p.kiinnitetty,
+        SuuntaaKone(pidetty.kone,
                     SIJAINTI{b.x + PUHALTAJA_KUVASTA, b.y + 2, b.z - PUHALTAJA_KUVASTA},
                     SIJAINTI{b.x, b.y + 1, b.z});
         for (int i = 0; i < 12; i++) mittari.Frame(SURVIVOR200, nullptr); // the camera settles

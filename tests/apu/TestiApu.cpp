@@ -2,6 +2,8 @@
 
 #include "foundation/AikaFunktiot.h"
 
+#include <SDL.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -140,7 +142,7 @@ void JonoonTapahtuma(const SDL_Event& e) {
 }
 
 int LueTestiTapahtuma(SDL_Event* e) {
-    if (testiJono.empty()) return 0;
+    if (testiJono.empty()) return SDL_WasInit(SDL_INIT_VIDEO) ? SDL_PollEvent(e) : 0;
     *e = testiJono.front();
     testiJono.pop_front();
     return 1;

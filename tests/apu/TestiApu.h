@@ -19,7 +19,8 @@ struct VALEKELLO {
 };
 
 // The events a test hands the game's frame loop: queued here, and read by its
-// input step (KehyksenSyote) as from SDL's queue.
+// input step (KehyksenSyote) as from SDL's queue; with a window and nothing
+// queued, SDL's own queue.
 void JonoonTapahtuma(const SDL_Event& e);
 int LueTestiTapahtuma(SDL_Event* e);
 

@@ -36,7 +36,7 @@ const VEKTORI LAHTOSUUNTA{0, 0, 1}, TOINEN_SUUNTA{0.309017, 0, 0.951057};
 struct PEILI {
     std::string kansio;
     VALEKELLO kello{1000, 1};
-    std::unique_ptr<PELITILA> p{new PELITILA};
+    std::unique_ptr<PELI> p{new PELI};
     std::string vanha;
 
     void Sisaan() {
@@ -50,11 +50,8 @@ struct PEILI {
     // The frame loop's pass as SDL_main runs it, on the events the game polled.
     void Kehys(std::vector<SDL_Event>& uudet) {
         Sisaan();
-        KUORI& k = *p->k;
         for (const SDL_Event& e : uudet) JonoonTapahtuma(e);
-        KehyksenSyote(k, p->n, p->h, LueTestiTapahtuma);
-        ::Kehys(k, p->asetukset, p->n, p->h, p->aika, p->g, p->koneet, *p->lento, p->kuuluva,
-                p->pisteet);
+        p->Kehys(LueTestiTapahtuma);
         p->EiPiirretty();
         Ulos();
     }
@@ -92,7 +89,7 @@ struct PELAAJA {
         p.TasainenAlku();
         if (!p.Kaynnista() || !p.OdotaIkkuna()) return false;
         m.Sisaan();
-        m.p->AlustaIlmanIkkunaa(p.leveys, p.korkeus);
+        m.p->AlustaSisalto(p.leveys, p.korkeus, false);
         m.Ulos();
         // Those first frames had no input of ours.
         for (uint64_t i = 0; i < p.Kehykset(); i++) m.Kehys(uudet);

@@ -275,10 +275,11 @@ void PELIAJO::Liiku(int dx, int dy) {
 
 // The game sees every press and every release for a frame, however close
 // together they come: a click is a press and a release sent at once. With the
-// frame counter the driver then waits three frames, so that the game has taken
-// the click (held in one frame, released in the next) before anything else.
+// frame counter the driver then waits four frames: the one that may already
+// have polled before the click came, the one that sees it held, the one that
+// sees it released (and acts), and the one that draws what it did.
 void PELIAJO::Kehyksittain() {
-    if (laskeKehykset && !Loppunut()) OdotaKehyksia(3, 60);
+    if (laskeKehykset && !Loppunut()) OdotaKehyksia(4, 60);
 }
 
 void PELIAJO::Klikkaa(int nappi) {

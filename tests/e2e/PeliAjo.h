@@ -97,7 +97,7 @@ struct PELIAJO {
     void Nappi(int nappi, bool alas); // a mouse button, X numbering (1 left, 2 middle, 3 right)
     void Osoitin(int& x, int& y);     // where the X pointer is in the window (pixels)
     void Paina(const char* keysym, int pitoMs = 120);
-    // With the frame counter: waits until three more frames have been presented.
+    // With the frame counter: waits until four more frames have been presented.
     void Kehyksittain();
     // Waits until the game has presented `n` more frames, so that it has handled
     // all input sent before (with the frame counter; a time otherwise).

@@ -64,7 +64,7 @@ struct Kuplat : ::testing::Test {
         g->Kamera().Kohde = kohde;
         g->Kamera().Ylos = VEKTORI{0, 1, 0};
         g->LisaaObjekti(o);
-        g->Paivita(nullptr, 0, 0, 0);
+        g->Paivita(0, 0, 0);
         return Ruutu();
     }
 

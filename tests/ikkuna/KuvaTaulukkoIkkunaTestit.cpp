@@ -17,7 +17,8 @@ namespace {
 const int W = 800, H = 600;
 
 struct KuvaTaulukot : ::testing::Test {
-    static PELITILA* p;
+    static PELI* p;
+    static PIDETTY_LENTO pidetty;
     static std::string vanha;
 
     // Start-up as the game does it, in the build folder with its data set; a
@@ -27,13 +28,8 @@ struct KuvaTaulukot : ::testing::Test {
         vanha = getcwd(k, sizeof k) ? k : ".";
         if (chdir(KoontiKansio().c_str()) != 0) return;
         srand(1);
-        p = new PELITILA;
-        p->g.Alusta(W, H);
-        p->AlustaSyotteet(W, H);
-        p->AlustaObjektit();
-        p->AlustaKuplat();
-        p->AlustaMusiikki();
-        p->AlustaPisteet();
+        p = new PELI;
+        p->AlustaSisalto(W, H, true);
         for (Uint32 i = 0; i < SIJOJEN_MAARA; i++)
             p->pisteet[0].LisaaTulos(false, 100 + 37 * i, 61000 + 1733 * i, "Lentaja123");
     }
@@ -55,21 +51,21 @@ struct KuvaTaulukot : ::testing::Test {
     // left behind for the next frame's 3D pass.
     static KUVAT KahdestiPiirretty() {
         GRAFIIKKA& g = p->g;
-        p->Kehys();
+        p->Kehys(LueTestiTapahtuma);
         const std::vector<KUVA> kuvat(g.Kuvat, g.Kuvat + g.KuvienMaara);
         const std::vector<OBJEKTI*> objektit(g.Objektit, g.Objektit + g.ObjektienMaara);
         const double x = p->h.AnnaX(), y = p->h.AnnaY();
         KUVAT k;
         k.kuvia = g.KuvienMaara;
         g.KuvatSuoraan = false;
-        g.Paivita(nullptr, x, y, 0);
+        g.Paivita(x, y, 0);
         k.taulukoista = Ruutu();
         std::copy(kuvat.begin(), kuvat.end(), g.Kuvat);
         g.KuvienMaara = (Uint32)kuvat.size();
         std::copy(objektit.begin(), objektit.end(), g.Objektit);
         g.ObjektienMaara = (Uint32)objektit.size();
         g.KuvatSuoraan = true;
-        g.Paivita(nullptr, x, y, 0);
+        g.Paivita(x, y, 0);
         g.KuvatSuoraan = false;
         k.suoraan = Ruutu();
         for (size_t i = 0; i + 2 < k.taulukoista.size(); i += 3)
@@ -84,7 +80,8 @@ struct KuvaTaulukot : ::testing::Test {
         return n;
     }
 };
-PELITILA* KuvaTaulukot::p = nullptr;
+PELI* KuvaTaulukot::p = nullptr;
+PIDETTY_LENTO KuvaTaulukot::pidetty;
 std::string KuvaTaulukot::vanha;
 
 } // namespace
@@ -126,7 +123,7 @@ TEST_F(KuvaTaulukot, AFlightWithItsHudIsTheSameBytesAsInImmediateMode) {
     ASSERT_NE(p, nullptr);
     // Survivor with bubbles, blowers, the plane and the HUD over them: the 3D pass
     // follows a 2D pass drawn from the arrays, and must not see their state.
-    p->AloitaSurvivor(200, 300);
+    pidetty.Survivor(*p, 200, 300);
     for (int i = 0; i < 2; i++) {
         // A frame of tinted images first, from the arrays: a colour array left on
         // would tint the models of the next frame's 3D pass.
@@ -134,8 +131,8 @@ TEST_F(KuvaTaulukot, AFlightWithItsHudIsTheSameBytesAsInImmediateMode) {
         KUVA& m = g.Fontti()[0].Kirjaimet['M'];
         for (int j = 0; j < 3000; j++)
             g.LisaaKuva(m, (j * 37) % 1280, (j * 11) % 1024, 0.5, VARI{1, 0.2, 0.3, 1});
-        g.Paivita(nullptr, 0, 0, 0);
-        p->PidaLento(200);
+        g.Paivita(0, 0, 0);
+        pidetty.Pida(*p, 200);
         KUVAT k = KahdestiPiirretty();
         ASSERT_EQ(p->k->ruutu, LENTO_RUUTU);
         EXPECT_GE(k.kuvia, 30u);

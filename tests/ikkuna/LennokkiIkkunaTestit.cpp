@@ -149,7 +149,7 @@ TEST_F(Lennokit, FromTheChaseCameraEachPlaneCoversAHundredthOfTheFrame) {
         k.Kohde = VEKTORI{-100, 100, 0};
         k.Ylos = VEKTORI{0, 1, 0};
         g->LisaaObjekti(o);
-        g->Paivita(nullptr, 0, 0, 0);
+        g->Paivita(0, 0, 0);
         ALUE a = Piirretty();
         EXPECT_GE(a.peitetty, W * H / 100);
         // ... and leaves the way ahead in view.
@@ -172,7 +172,7 @@ TEST_F(Lennokit, TheMenuSpinNeverTouchesTheEdgeOfTheFrame) {
         for (int kulma = 0; kulma < 360; kulma += 20) {
             OBJEKTI o = ValikossaKaannettyna(koneet[i], suoraan, kulma);
             g->LisaaObjekti(o);
-            g->Paivita(nullptr, 0, 0, 0);
+            g->Paivita(0, 0, 0);
             ALUE a = Piirretty();
             ASSERT_GT(a.peitetty, 500) << kulma;
             EXPECT_GT(a.x0, 0) << kulma;

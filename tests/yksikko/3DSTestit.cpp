@@ -8,7 +8,7 @@
 
 namespace {
 
-bool Lue(const Tavut& tiedosto, MALLI3D& m, const char* siemen = nullptr) {
+bool Lue(const Tavut& tiedosto, MALLIN_KOLMIOT& m, const char* siemen = nullptr) {
     TYOKANSIO kansio;
     KirjoitaTiedosto("malli.3ds", tiedosto);
     if (siemen) Siemen("3ds", siemen, tiedosto);
@@ -26,7 +26,7 @@ Tavut Nelio(const std::string& nimi = "Nelio") {
 }
 
 // The vertex indices the flat list was built from (positions were made from them).
-std::vector<int> Jarjestys(const MALLI3D& m) {
+std::vector<int> Jarjestys(const MALLIN_KOLMIOT& m) {
     std::vector<int> j;
     for (int i = 0; i < m.VerteksienMaara; i++) j.push_back((int)m.Verteksit[3 * i]);
     return j;
@@ -36,7 +36,7 @@ void Aseta32(Tavut& t, size_t kohta, Uint32 v) {
     for (int i = 0; i < 4; i++) t[kohta + i] = (Uint8)(v >> (8 * i));
 }
 
-void OdotaNelio(const MALLI3D& m) {
+void OdotaNelio(const MALLIN_KOLMIOT& m) {
     ASSERT_EQ(m.VerteksienMaara, 6);
     EXPECT_EQ(Jarjestys(m), (std::vector<int>{0, 1, 2, 0, 2, 3}));
     for (int i = 0; i < 6; i++) {
@@ -51,7 +51,7 @@ void OdotaNelio(const MALLI3D& m) {
 } // namespace
 
 TEST(Malli3DS, FourVerticesTwoFacesGiveSixVerticesInFaceOrder) {
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     ASSERT_TRUE(Lue(Malli(Nelio()), m, "nelio.3ds"));
     OdotaNelio(m);
     m.Vapauta();
@@ -64,7 +64,7 @@ TEST(Malli3DS, UnknownChunksAreSkippedByTheirLengths) {
     Tavut silotus = Lohko(0x4150, Tavut(8, 0xFF)); // smoothing groups inside the face list
     Tavut verkko = Verkko(Liita({Verteksilista(NELIO_XYZ), matriisi,
                                  Pintalista(NELIO_PINNAT, silotus), Karttalista(NELIO_UV)}));
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     ASSERT_TRUE(Lue(Liita({Lohko(0x0002, {3, 0, 0, 0}),
                            Malli(Liita({materiaali, Objektilohko("Nelio", verkko)})), avaimet}),
                     m, "vieraat_lohkot.3ds"));
@@ -75,7 +75,7 @@ TEST(Malli3DS, UnknownChunksAreSkippedByTheirLengths) {
 TEST(Malli3DS, NamesOfNineteenAndMoreCharactersAreReadWhole) {
     for (const char* nimi :
          {"", "A", "Nimessa19merkkia...", "PitkaNimiJokaEiMahduKahteenkymmeneen"}) {
-        MALLI3D m;
+        MALLIN_KOLMIOT m;
         ASSERT_TRUE(Lue(Malli(Nelio(nimi)), m, strlen(nimi) == 19 ? "nimi19.3ds" : nullptr));
         OdotaNelio(m);
         m.Vapauta();
@@ -87,7 +87,7 @@ TEST(Malli3DS, TheLastListOfEachKindWins) {
     Tavut eka = Objektilohko(
         "Eka", Verkko(Liita({Verteksilista({9, 9, 9, 9, 9, 9, 9, 9, 9}), Pintalista({0, 1, 2}),
                              Karttalista({1, 1, 1, 1, 1, 1})})));
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     ASSERT_TRUE(Lue(Malli(Liita({eka, Nelio()})), m, "kaksi_objektia.3ds"));
     OdotaNelio(m); // also: the first object's lists are not leaked
     m.Vapauta();
@@ -95,7 +95,7 @@ TEST(Malli3DS, TheLastListOfEachKindWins) {
 
 TEST(Malli3DS, MissingFileLeavesTheModelUnchanged) {
     TYOKANSIO kansio;
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     m.VerteksienMaara = 3;
     EXPECT_FALSE(Lataa3DS("Tiedostot\\3D Mallit\\EiOle.3ds", m));
     EXPECT_EQ(m.VerteksienMaara, 3);
@@ -103,7 +103,7 @@ TEST(Malli3DS, MissingFileLeavesTheModelUnchanged) {
 }
 
 TEST(Malli3DS, EmptyFileHasNoTriangles) {
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     EXPECT_TRUE(Lue({}, m));
     EXPECT_EQ(m.VerteksienMaara, 0);
     EXPECT_EQ(m.Verteksit, nullptr);
@@ -117,13 +117,13 @@ TEST(Malli3DS, ChunkLengthsThatCannotBeTrueStopTheReading) {
         Lisaa16(vaara, 0x1234);
         Lisaa32(vaara, pituus);
         vaara.insert(vaara.end(), 4, 0);
-        MALLI3D m;
+        MALLIN_KOLMIOT m;
         // After the mesh: the mesh counts, reading just ends.
         ASSERT_TRUE(Lue(Liita({t, vaara}), m));
         OdotaNelio(m);
         m.Vapauta();
         // Before the mesh: nothing after it is read.
-        MALLI3D ennen;
+        MALLIN_KOLMIOT ennen;
         ASSERT_TRUE(Lue(Liita({vaara, t}), ennen));
         EXPECT_EQ(ennen.VerteksienMaara, 0) << pituus;
         ennen.Vapauta();
@@ -142,7 +142,7 @@ TEST(Malli3DS, ContainersAndListsAreReadWhateverTheirLengthsSay) {
             ASSERT_EQ(t[kohta + 1], kohta == verkko ? 0x41 : (kohta ? 0x3D : 0x4D));
             Aseta32(t, kohta + 2, pituus);
         }
-        MALLI3D m;
+        MALLIN_KOLMIOT m;
         ASSERT_TRUE(Lue(t, m));
         OdotaNelio(m);
         m.Vapauta();
@@ -150,7 +150,7 @@ TEST(Malli3DS, ContainersAndListsAreReadWhateverTheirLengthsSay) {
         // Each list with a length that does not cover its entries.
         Tavut v = Verteksilista(NELIO_XYZ), p = Pintalista(NELIO_PINNAT), k = Karttalista(NELIO_UV);
         for (Tavut* l : {&v, &p, &k}) Aseta32(*l, 2, pituus);
-        MALLI3D listat;
+        MALLIN_KOLMIOT listat;
         ASSERT_TRUE(Lue(Malli(Objektilohko("X", Verkko(Liita({v, p, k})))), listat));
         OdotaNelio(listat);
         listat.Vapauta();
@@ -160,7 +160,7 @@ TEST(Malli3DS, ContainersAndListsAreReadWhateverTheirLengthsSay) {
 TEST(Malli3DS, ObjectNameWithoutItsNulEndsTheFile) {
     Tavut t = Lohko(0x4000, Tavut(30, 'x'));
     t.resize(20); // a chunk cut inside its name
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     EXPECT_TRUE(Lue(Malli(t), m));
     EXPECT_EQ(m.VerteksienMaara, 0);
 }
@@ -174,7 +174,7 @@ TEST(Malli3DS, CountsAreCutToWhatTheChunkHolds) {
     Tavut k = Karttalista(NELIO_UV);
     k[6] = 0xFF;
     k[7] = 0xFF;
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     ASSERT_TRUE(Lue(Malli(Objektilohko("X", Verkko(Liita({v, p, k})))), m));
     OdotaNelio(m);
     m.Vapauta();
@@ -183,14 +183,14 @@ TEST(Malli3DS, CountsAreCutToWhatTheChunkHolds) {
     Tavut loppu = Malli(
         Objektilohko("X", Verkko(Liita({Verteksilista(NELIO_XYZ), Pintalista(NELIO_PINNAT)}))));
     loppu.resize(loppu.size() - 3); // the last face is missing a byte or more
-    MALLI3D lyhyt;
+    MALLIN_KOLMIOT lyhyt;
     ASSERT_TRUE(Lue(loppu, lyhyt));
     EXPECT_EQ(lyhyt.VerteksienMaara, 3);
     lyhyt.Vapauta();
 }
 
 TEST(Malli3DS, FacesOutsideTheVertexListAreDropped) {
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     ASSERT_TRUE(Lue(
         Malli(Objektilohko("X", Verkko(Liita({Verteksilista(NELIO_XYZ),
                                               Pintalista({0, 1, 4, 0, 1, 2, 65535, 0, 0, 0, 2, 3}),
@@ -202,7 +202,7 @@ TEST(Malli3DS, FacesOutsideTheVertexListAreDropped) {
 
 TEST(Malli3DS, CornersWithoutMappingGetCoordinateZero) {
     // No mapping list at all, then one that covers only vertices 0 and 1.
-    MALLI3D ilman;
+    MALLIN_KOLMIOT ilman;
     ASSERT_TRUE(Lue(Malli(Objektilohko(
                         "X", Verkko(Liita({Verteksilista(NELIO_XYZ), Pintalista(NELIO_PINNAT)})))),
                     ilman));
@@ -210,7 +210,7 @@ TEST(Malli3DS, CornersWithoutMappingGetCoordinateZero) {
     for (int i = 0; i < 12; i++) EXPECT_EQ(ilman.TekstuuriKoordinaatit[i], 0.0f);
     ilman.Vapauta();
 
-    MALLI3D osa;
+    MALLIN_KOLMIOT osa;
     ASSERT_TRUE(Lue(
         Malli(Objektilohko("X", Verkko(Liita({Verteksilista(NELIO_XYZ), Pintalista(NELIO_PINNAT),
                                               Karttalista({5, 6, 7, 8})})))),
@@ -222,7 +222,7 @@ TEST(Malli3DS, CornersWithoutMappingGetCoordinateZero) {
 }
 
 TEST(Malli3DS, NoVertexListMeansNoTriangles) {
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     ASSERT_TRUE(Lue(
         Malli(Objektilohko("X", Verkko(Liita({Pintalista(NELIO_PINNAT), Karttalista(NELIO_UV)})))),
         m));
@@ -236,7 +236,7 @@ TEST(Malli3DS, MoreFacesThanTheVertexCountHoldsKeepsTheFirst21845) {
         Uint16 k = (Uint16)(i % 2 == 0 ? 0 : 1); // the last face differs from the 21845th
         pinnat.insert(pinnat.end(), {k, k, k});
     }
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     ASSERT_TRUE(Lue(Malli(Objektilohko("X", Verkko(Liita({Verteksilista({0, 0, 0, 1, 1, 1}),
                                                           Pintalista(pinnat)})))),
                     m));
@@ -246,7 +246,7 @@ TEST(Malli3DS, MoreFacesThanTheVertexCountHoldsKeepsTheFirst21845) {
 }
 
 TEST(Malli3DS, ReadingAgainReplacesTheArrays) {
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     ASSERT_TRUE(Lue(Malli(Nelio()), m));
     ASSERT_TRUE(Lue(Malli(Nelio()), m)); // the first arrays are released, not leaked
     OdotaNelio(m);

@@ -1,5 +1,5 @@
 #include "apu/TestiApu.h"
-#include "bubbles/BonusFunktiot.h"
+#include "flight/BonusFunktiot.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -19,14 +19,14 @@ namespace {
 // `kopiot` gets the plane after each update.
 void Lenna(HAAMUT& h, int paivityksia, std::vector<OBJEKTI>* kopiot = nullptr) {
     PAPERPLANE p;
-    AloitaLento(p);
+    TuoreKone(p);
     MAAILMA w;
-    w.Aseta(1.0, 1.0, 1.0);
+    w.Aseta(1.0);
     BONUS b;
     b.Alusta();
     for (int i = 0; i < paivityksia; i++) {
-        Ohjaa(p, OHJAUS{(short)(i % 40 < 20 ? 6 : -6), (short)(i % 30 < 10 ? -4 : 2), i % 97 == 5,
-                        false, i % 50 < 10});
+        p.Ohjaa(OHJAUS{i % 40 < 20 ? 6.0f : -6.0f, i % 30 < 10 ? -4.0f : 2.0f, i % 97 == 5, false,
+                       i % 50 < 10});
         p.PaivitaFysiikka(w, b);
         h.Nauhoita(p.body);
         if (kopiot) kopiot->push_back(p.body);
@@ -72,13 +72,9 @@ struct Kisa : ::testing::Test {
     TYOKANSIO kansio;
     std::unique_ptr<LENTO> lento{new LENTO};
     PAPERPLANE koneet[2];
-    GRAFIIKKA g;
-    NAPPAIMET n;
 
     void SetUp() override {
         TeeKansiot("Tiedostot/Muu Data");
-        g.AlustaPuskurit();
-        n.Alusta();
         strcpy(koneet[0].name, "Dart");
         strcpy(koneet[0].body.MalliNimi, "Nuoli");
         strcpy(koneet[1].name, "Hawk");
@@ -89,7 +85,6 @@ struct Kisa : ::testing::Test {
         lento->rata.pituus = 3;
         for (int i = 0; i < 3; i++) lento->rata.kuplat[i].Sijainti.Aseta(i, 50, 10 * i);
     }
-    void TearDown() override { g.Vapauta(); }
 
     // A race flown from its start for `paivityksia` updates, ending with every
     // bubble reached (or not) in `ms` plus `sakko`; true when it became the ghost.
@@ -99,8 +94,7 @@ struct Kisa : ::testing::Test {
         for (int i = 0; i < paivityksia; i++) {
             PAPERPLANE p = kone;
             p.body.Sijainti.Aseta(i, 100 - i, 2 * i);
-            HaamuPaivitys(*lento, p, n, g);
-            g.TyhjennaObjektiPuskuri();
+            lento->haamut.Askel(p.body);
         }
         lento->rata.seuraava = kaikki ? lento->rata.pituus : 1;
         lento->tiedot.flightTime = ms;
@@ -193,59 +187,51 @@ TEST_F(Kisa, TheGhostFliesInLockstepWithItsPlanesModelUntilItsFlightEnds) {
     EXPECT_STREQ(h.kuva.MalliNimi, "Haukka");
     EXPECT_STREQ(h.kuva.TekstuuriNimi, "Haamu");
     for (int i = 0; i < 35; i++) {
-        HaamuPaivitys(*lento, koneet[0], n, g);
-        if (i < 30) {
-            ASSERT_EQ(g.ObjektienMaara, 1u) << i;
-            EXPECT_EQ(g.Objektit[0], &h.kuva);
+        const bool on = h.Askel(koneet[0].body);
+        EXPECT_EQ(on, i < 30) << i; // past its last update its flight is over: gone
+        if (on) {
             EXPECT_EQ(h.kuva.Sijainti.x, (double)i); // where the Hawk was at update i
             EXPECT_EQ(h.kuva.Sijainti.y, 100.0 - i);
-        } else {
-            EXPECT_EQ(g.ObjektienMaara, 0u) << i; // its flight is over: gone
         }
-        g.TyhjennaObjektiPuskuri();
     }
+    EXPECT_EQ(h.nauha.maara, 35u);
 
-    // G released hides it for the session, and says so once; again shows it.
+    // G hides it for the session and says so; again shows it. A penalty message
+    // still on screen is not wiped: the word joins it, and a second G changes
+    // only the word. Once it has sunk away, the word stands alone.
     HaamuAlku(*lento, koneet[0], 1);
-    n.Taulukko[NAPPI_G].Tila = VAPAUTETTU;
-    HaamuPaivitys(*lento, koneet[0], n, g);
-    EXPECT_EQ(g.ObjektienMaara, 0u);
+    HaamuNappi(*lento, 16);
+    EXPECT_FALSE(h.naytetaan);
     EXPECT_STREQ(lento->bonus.messageTexts[0], "ghost off");
     EXPECT_EQ(lento->bonus.messageCount, 1u);
-    n.Taulukko[NAPPI_G].Tila = YLHAALLA;
     HaamuAlku(*lento, koneet[0], 1);
-    HaamuPaivitys(*lento, koneet[0], n, g);
-    EXPECT_EQ(g.ObjektienMaara, 0u);
-    n.Taulukko[NAPPI_G].Tila = VAPAUTETTU;
-    HaamuPaivitys(*lento, koneet[0], n, g);
-    EXPECT_EQ(g.ObjektienMaara, 1u);
+    EXPECT_FALSE(h.naytetaan);
+    HaamuNappi(*lento, 16);
+    EXPECT_TRUE(h.naytetaan);
     EXPECT_STREQ(lento->bonus.messageTexts[0], "ghost on");
-    g.TyhjennaObjektiPuskuri();
-
-    // A penalty message still on screen is not wiped: the word joins it, and a
-    // second G changes only the word. Once it has sunk away, the word stands alone.
     lento->bonus.AloitaViesti("eight secs penalty", nullptr, 2000);
     for (const char* sana : {", ghost off", ", ghost on"}) {
-        HaamuPaivitys(*lento, koneet[0], n, g);
+        HaamuNappi(*lento, 16);
         ASSERT_EQ(lento->bonus.messageCount, 2u);
         EXPECT_STREQ(lento->bonus.messageTexts[0], "eight secs penalty");
         EXPECT_STREQ(lento->bonus.messageTexts[1], sana);
     }
-    lento->bonus.messageY = -500;
-    HaamuPaivitys(*lento, koneet[0], n, g);
+    lento->bonus.messageY = -17; // its two lines of 16 have sunk below the screen
+    HaamuNappi(*lento, 16);
     EXPECT_EQ(lento->bonus.messageCount, 1u);
     EXPECT_STREQ(lento->bonus.messageTexts[0], "ghost off");
-    g.TyhjennaObjektiPuskuri();
 
     // A plane no longer loaded: the ghost borrows the player's model.
     lento->haamut.koneita = 1;
     HaamuAlku(*lento, koneet[0], 1);
     EXPECT_STREQ(h.kuva.MalliNimi, "Nuoli");
-    // Survivor records and draws nothing.
+    // Survivor records and shows nothing, and G does nothing there.
     HaamuAlku(*lento, koneet[0], 0);
-    HaamuPaivitys(*lento, koneet[0], n, g);
-    EXPECT_EQ(g.ObjektienMaara, 0u);
+    EXPECT_FALSE(h.Askel(koneet[0].body));
     EXPECT_EQ(h.nauha.maara, 0u);
+    const bool ennen = h.naytetaan;
+    HaamuNappi(*lento, 16);
+    EXPECT_EQ(h.naytetaan, ennen);
 }
 
 TEST_F(Kisa, AFlightLongerThanTheCapIsNotStored) {

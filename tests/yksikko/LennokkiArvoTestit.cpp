@@ -27,7 +27,7 @@ struct JALKI {
 JALKI Lenna(PAPERPLANE p) {
     JALKI j;
     MAAILMA w;
-    w.Aseta(1.0, 1.0, 1.0);
+    w.Aseta(1.0);
     BONUS b;
     b.Alusta();
     unsigned siemen = 12345;
@@ -47,7 +47,7 @@ JALKI Lenna(PAPERPLANE p) {
             o.vasen = arpa(40) == 0;
             o.oikea = arpa(40) == 0;
             o.vali = arpa(8) == 0;
-            Ohjaa(p, o);
+            p.Ohjaa(o);
             p.PaivitaFysiikka(w, b);
             const SIJAINTI& s = p.body.Sijainti;
             j.luvut.insert(j.luvut.end(), {s.x, s.y, s.z});

@@ -16,7 +16,7 @@ double Asteina(double rad) {
 
 MAAILMA Pelimaailma() {
     MAAILMA w;
-    w.Aseta(1, 1, 1);
+    w.Aseta(1);
     return w;
 }
 
@@ -25,7 +25,7 @@ MAAILMA Pelimaailma() {
 // boost parts of the step.
 MAAILMA Painoton() {
     MAAILMA w;
-    w.Aseta(0, 1, 1);
+    w.Aseta(0);
     return w;
 }
 double VastusNopeudella(double s) {

@@ -91,7 +91,7 @@ TEST(LukuHuomiot, ImagesAndModelsTellWhatTheyLose) {
     };
     for (const auto& k : kuvat) {
         KirjoitaTiedosto("k.tga", k.tga);
-        TEKSTUURI t;
+        KUVADATA t;
         LUKUHUOMIOT h;
         EXPECT_TRUE(LataaTGA("k.tga", t, &h));
         EXPECT_EQ(Lajit(h, true), k.odotettu);
@@ -116,7 +116,7 @@ TEST(LukuHuomiot, ImagesAndModelsTellWhatTheyLose) {
     };
     for (const auto& m : mallit) {
         KirjoitaTiedosto("m.3ds", m.malli);
-        MALLI3D malli;
+        MALLIN_KOLMIOT malli;
         LUKUHUOMIOT h;
         EXPECT_TRUE(Lataa3DS("m.3ds", malli, &h));
         EXPECT_EQ(Lajit(h, true), m.odotettu);

@@ -21,11 +21,6 @@ TEST(Vektori, ZeroVectorStaysExactlyZero) {
     EXPECT_EQ(v.x, 0.0);
     EXPECT_EQ(v.y, 0.0);
     EXPECT_EQ(v.z, 0.0);
-    double raaka[3] = {0, 0, 0};
-    NormalizeVector3f(raaka);
-    EXPECT_EQ(raaka[0], 0.0);
-    EXPECT_EQ(raaka[1], 0.0);
-    EXPECT_EQ(raaka[2], 0.0);
 }
 
 TEST(Vektori, SetLengthScalesAndReverses) {
@@ -38,13 +33,6 @@ TEST(Vektori, SetLengthScalesAndReverses) {
     VEKTORI u{0, 3, 4};
     u.AsetaPituus(10);
     OdotaVektori(u, 0, 6, 8);
-}
-
-TEST(Vektori, DifferenceOfDirections) {
-    EXPECT_NEAR(VektorienEriavyys({2, 0, 0}, {5, 0, 0}), 0.0, 1e-12);
-    EXPECT_NEAR(VektorienEriavyys({1, 0, 0}, {0, 1, 0}), 50.0 * std::sqrt(2.0), 1e-9);
-    EXPECT_NEAR(VektorienEriavyys({1, 0, 0}, {-3, 0, 0}), 100.0, 1e-9);
-    EXPECT_NEAR(VektorienEriavyys({0, 0, 0}, {1, 0, 0}), 50.0, 1e-9);
 }
 
 TEST(Vektori, DotAndCrossProducts) {
@@ -62,43 +50,6 @@ TEST(Kulmat, ConversionsUseTheShortenedPi) {
     double r = 3.14159265;
     RadiaanistaAsteiksi(r);
     EXPECT_DOUBLE_EQ(r, 3.14159265 / 6.2831853 * 360.0);
-}
-
-TEST(Kulmat, DirectionFromAnglesAndBack) {
-    VEKTORI v;
-    v.KulmatVersoriksi(90, 0); // heading 90 points along +x
-    OdotaVektori(v, 1, 0, 0, 1e-6);
-    v.Aseta(0, 0, 2);
-    v.KulmatVektoriksi(0, 90); // keeps its length, points up
-    OdotaVektori(v, 0, 2, 0, 1e-6);
-
-    ASENTO a;
-    a.roll = 7;
-    VEKTORI ylos{0, 1, 0};
-    ylos.Asennoksi(a);
-    EXPECT_NEAR(a.pitch, 90, 1e-6);
-    EXPECT_EQ(a.heading, 0);
-    EXPECT_EQ(a.roll, 7); // untouched
-
-    VEKTORI taakse{0, 0, -1};
-    taakse.Asennoksi(a);
-    EXPECT_NEAR(a.pitch, 0, 1e-6);
-    EXPECT_NEAR(a.heading, -90, 1e-6);
-    OdotaVektori(taakse, 0, 0, -1);
-
-    VEKTORI nolla;
-    nolla.Asennoksi(a);
-    EXPECT_NEAR(a.pitch, 0, 1e-6);
-    EXPECT_NEAR(a.heading, 90, 1e-6);
-    OdotaVektori(nolla, 0, 0, 0);
-}
-
-TEST(Kulmat, TurnByZeroKeepsTheVector) {
-    VEKTORI v{1, 0, 0};
-    v.Kaanna(ASENTO{});
-    OdotaVektori(v, 1, 0, 0, 1e-6);
-    v.Kaanna(ASENTO{-90, 0, 0}); // from +x a quarter turn back to +z
-    OdotaVektori(v, 0, 0, 1, 1e-6);
 }
 
 TEST(Matriisi, RotationsTurnAboutOwnAxes) {
@@ -131,7 +82,6 @@ TEST(Matriisi, RotationsOnlyTouchTheThreeByThreeBlock) {
     m.PyoritaX(30);
     m.PyoritaY(40);
     m.PyoritaZ(50);
-    m.PyoritaV(20, VEKTORI{0, 1, 0});
     EXPECT_EQ(m.m[3], 0);
     EXPECT_EQ(m.m[7], 0);
     EXPECT_EQ(m.m[11], 0);
@@ -139,13 +89,6 @@ TEST(Matriisi, RotationsOnlyTouchTheThreeByThreeBlock) {
     EXPECT_EQ(m.m[13], 0);
     EXPECT_EQ(m.m[14], 0);
     EXPECT_EQ(m.m[15], 1);
-}
-
-TEST(Matriisi, AxisRotationAboutYMatchesPyoritaY) {
-    MATRIISI4X4 a, b;
-    a.PyoritaY(33);
-    b.PyoritaV(33, VEKTORI{0, 1, 0});
-    for (int i = 0; i < 16; i++) EXPECT_NEAR(a.m[i], b.m[i], 1e-12);
 }
 
 TEST(Matriisi, ProductMayReadItsOwnArray) {
@@ -168,15 +111,24 @@ TEST(Matriisi, OrthonormalizeKeepsRightAndRebuildsTheRest) {
     OdotaVektori(m.YlosV(), 0, 1, 0, 1e-7);
 }
 
-TEST(Matriisi, NormalizeDividesBySinglePrecisionLength) {
+// The right row as OrthonormalizeMatrix leaves it (it is normalised first,
+// before the other rows are made from it).
+static void Normalisoitu(double* v) {
+    MATRIISI4X4 m;
+    m.AsetaOikealleV({v[0], v[1], v[2]});
+    OrthonormalizeMatrix(m.m);
+    for (int i = 0; i < 3; i++) v[i] = m.m[i];
+}
+
+TEST(Matriisi, OrthonormalizeDividesBySinglePrecisionLength) {
     double v[3] = {1, 1, 0};
-    NormalizeVector3f(v);
+    Normalisoitu(v);
     float pituus = (float)std::sqrt(2.0);
     EXPECT_EQ(v[0], 1.0 / (double)pituus);
     EXPECT_NE(v[0], 1.0 / std::sqrt(2.0));
 }
 
-TEST(Matriisi, NormalizeSkipsOnlyDivisionsByExactlyOne) {
+TEST(Matriisi, OrthonormalizeSkipsOnlyDivisionsByExactlyOne) {
     // The bounds are the squares of the ends of the lengths that round to 1.0f.
     EXPECT_EQ(PITUUS_YKSI_ALA, (1 - 0x1p-25) * (1 - 0x1p-25));
     EXPECT_EQ(PITUUS_YKSI_YLA, (1 + 0x1p-24) * (1 + 0x1p-24));
@@ -192,7 +144,7 @@ TEST(Matriisi, NormalizeSkipsOnlyDivisionsByExactlyOne) {
     int ykkosella = 0, muulla = 0;
     auto Vertaa = [&](double x, double y, double z) {
         double a[3] = {x, y, z}, b[3] = {x, y, z};
-        NormalizeVector3f(a);
+        Normalisoitu(a);
         Jaettu(b);
         for (int i = 0; i < 3; i++) EXPECT_EQ(a[i], b[i]) << x << " " << y << " " << z;
         ((float)std::sqrt(x * x + y * y + z * z) == 1.0f ? ykkosella : muulla)++;
@@ -216,23 +168,17 @@ TEST(Matriisi, NormalizeSkipsOnlyDivisionsByExactlyOne) {
     EXPECT_GT(muulla, 1000);
 }
 
-TEST(Matriisi, SettersAndCopy) {
-    double p[16];
-    for (int i = 0; i < 16; i++) p[i] = i;
+TEST(Matriisi, BackToTheIdentity) {
     MATRIISI4X4 m;
-    m.Aseta(p);
-    for (int i = 0; i < 16; i++) EXPECT_EQ(m.m[i], i);
+    m.PyoritaX(12);
     m.Yksikoksi();
     EXPECT_EQ(m.m[0], 1);
     EXPECT_EQ(m.m[1], 0);
 }
 
-TEST(Sijainti, DistanceAndStrictInside) {
+TEST(Sijainti, Distance) {
     SIJAINTI a, b;
     a.Aseta(1, 2, 3);
     b.Aseta(4, 6, 3);
     EXPECT_DOUBLE_EQ(Etaisyys(a, b), 5.0);
-    EXPECT_EQ(OnkoSisalla(5, 5, 0, 0, 10, 10), 1);
-    EXPECT_EQ(OnkoSisalla(0, 5, 0, 0, 10, 10), 0);  // on the left edge
-    EXPECT_EQ(OnkoSisalla(5, 10, 0, 0, 10, 10), 0); // on the top edge
 }

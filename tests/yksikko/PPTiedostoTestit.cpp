@@ -155,7 +155,7 @@ TEST(PPTiedosto, NotANumberOrInfinityWordsGiveZeroAndThePlaneFlies) {
     for (const char* arvo : {"nan", "-nan", "1e999", "-1e999", "NAN(123)"}) {
         PAPERPLANE r = Lue(std::string("#MASSAJAKAUMA;>") + arvo + ";\n#END_OF_FILE;\n");
         MAAILMA w;
-        w.Aseta(1, 1, 1);
+        w.Aseta(1);
         BONUS b;
         b.Alusta();
         r.push = 0.5;
@@ -230,7 +230,7 @@ TEST(PPTiedosto, TurnControlFromTheFileDecaysInFlight) {
     TYOKANSIO kansio;
     PAPERPLANE p = Lue("#MASSAJAKAUMA;>10;\n#END_OF_FILE;\n");
     MAAILMA w;
-    w.Aseta(1, 1, 1);
+    w.Aseta(1);
     BONUS b;
     b.Alusta();
     p.push = 0.5;

@@ -1,3 +1,4 @@
+#include "foundation/LaiteFunktiot.h"
 #include "foundation/PerusFunktiot.h"
 
 #include <cmath>
@@ -71,21 +72,6 @@ TEST(LukuSanaksi, FitsACallersBuffer) {
     char pieni[8];
     LukuSanaksi(123456789.125, 2, pieni, sizeof pieni);
     EXPECT_EQ(strlen(pieni), 7u);
-}
-
-TEST(PyyhiLoppu, CutsAtTheFirstCharacter) {
-    char a[] = "MASSA=0.5";
-    PyyhiLoppu(a, '=');
-    EXPECT_STREQ(a, "MASSA");
-    char b[] = "no sign";
-    PyyhiLoppu(b, '=');
-    EXPECT_STREQ(b, "no sign");
-    char c[] = "=first";
-    PyyhiLoppu(c, '=');
-    EXPECT_STREQ(c, "");
-    char d[] = "a;b;c";
-    PyyhiLoppu(d, ';');
-    EXPECT_STREQ(d, "a");
 }
 
 TEST(SoitaAani, NothingLoadedPlaysNothingAndTouchesNoChannel) {

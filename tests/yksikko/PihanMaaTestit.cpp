@@ -17,8 +17,8 @@ namespace {
 const double LAMPI_X = -14, LAMPI_Z = -19; // the pond's middle
 
 struct MAA {
-    MALLI3D malli;
-    TEKSTUURI kuva;
+    MALLIN_KOLMIOT malli;
+    KUVADATA kuva;
     bool ok = false;
     MAA() {
         char p[4096];

@@ -25,11 +25,10 @@ TEST(Lentotiedot, ClockAndAltitudeOfTheLastUpdate) {
     t.Alusta();
     EXPECT_EQ(t.startTick, 0xFFFFFF00u);
     EXPECT_EQ(t.bubblesPicked, 0u);
-    std::unique_ptr<KUPLA> kuplat(new KUPLA);
     PAPERPLANE kone;
     kone.body.Sijainti.Aseta(1, 42.5, 3);
     kello.Aseta(0x100); // the clock wrapped during the flight
-    t.Paivita(*kuplat, kone);
+    t.Paivita(kone);
     EXPECT_EQ(t.flightTime, 0x200u);
     EXPECT_EQ(t.altitude, 42.5);
 }

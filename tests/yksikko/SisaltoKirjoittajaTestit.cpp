@@ -36,7 +36,7 @@ TEST(SisaltoKirjoittajat, TgaLuetaanPelissaPystyssaJaTavuilleen) {
         SCOPED_TRACE(alfa);
         KUVA_RGBA k = Koekuva(300, 7);
         ASSERT_TRUE(TallennaTGA("koe.tga", k, alfa));
-        TEKSTUURI t;
+        KUVADATA t;
         ASSERT_TRUE(LataaTGA("koe.tga", t));
         ASSERT_EQ(t.Leveys, 300);
         ASSERT_EQ(t.Korkeus, 7);
@@ -65,7 +65,7 @@ TEST(SisaltoKirjoittajat, MalliLuetaanKulmittainJarjestyksessa) {
     m.Kolmio(V3{0, 0, 0}, UV{0, 0}, V3{1, 0, 0}, UV{1, 0}, V3{0, 1, 0}, UV{0, 1});
     m.Kolmio(V3{1, 0, 0}, UV{0.5, 0.5}, V3{1, 1, 0}, UV{1, 1}, V3{0, 1, 0}, UV{0, 1});
     ASSERT_TRUE(Tallenna3DS("koe.3ds", "Koe", m));
-    MALLI3D luettu;
+    MALLIN_KOLMIOT luettu;
     ASSERT_TRUE(Lataa3DS("koe.3ds", luettu));
     ASSERT_EQ(luettu.VerteksienMaara, 6);
     for (int i = 0; i < 6; i++) {

@@ -31,7 +31,7 @@ struct KOONNISSA {
 };
 
 struct KUVA_TIEDOSTO {
-    TEKSTUURI t;
+    KUVADATA t;
     bool ok = false;
     explicit KUVA_TIEDOSTO(const std::string& tiedosto) {
         ok = LataaTGA(("Tiedostot\\Tekstuurit\\" + tiedosto).c_str(), t);
@@ -45,7 +45,7 @@ struct KUVA_TIEDOSTO {
 };
 
 struct MALLI_TIEDOSTO {
-    MALLI3D m;
+    MALLIN_KOLMIOT m;
     bool ok = false;
     explicit MALLI_TIEDOSTO(const std::string& tiedosto) {
         ok = Lataa3DS(("Tiedostot\\3D Mallit\\" + tiedosto).c_str(), m);

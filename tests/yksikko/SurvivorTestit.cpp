@@ -30,25 +30,24 @@ struct SURVIVORLENTO {
     LOPPU loppu = AIKA_LOPPUI;
 };
 
-// The frame loop's input step on the events that give the pilot's controls.
-void Tapahtumat(KUORI& k, NAPPAIMET& n, HIIRI& h, const OHJAUS& o) {
+// The events that give the pilot's controls, queued for the next frame.
+void Tapahtumat(const NAPPAIMET& n, const OHJAUS& o) {
     SDL_Event uudet[4];
     const Uint8 space = n.NapinTila(NAPPI_SPACE);
     const int maara = OhjauksenTapahtumat(o, space == PAINETTU || space == POHJASSA, uudet);
     for (int i = 0; i < maara; i++) JonoonTapahtuma(uudet[i]);
-    KehyksenSyote(k, n, h, LueTestiTapahtuma);
 }
 
 struct Survivor : ::testing::Test {
     std::string vanha;
-    PELITILA p;
+    PELI p;
     void SetUp() override {
         char polku[4096];
         vanha = getcwd(polku, sizeof polku) ? polku : ".";
         ASSERT_EQ(chdir(KoontiKansio().c_str()), 0) << "no build folder";
         AsetaKello(Kello);
         srand(1);
-        p.AlustaIlmanIkkunaa(800, 600);
+        p.AlustaSisalto(800, 600, false);
     }
     void TearDown() override {
         AsetaKello(nullptr);
@@ -72,6 +71,7 @@ struct Survivor : ::testing::Test {
         l.kameraTila = 0;
         l.tauko = false;
         p.g.Kamera() = KAMERA{};
+        l.viive = KAMERAN_VIIVE{};
         AlustaSyottolaiteMoottori(p.n, p.h, 800, 600);
         p.k->viive = 0;
     }
@@ -94,9 +94,9 @@ struct Survivor : ::testing::Test {
         OHJAUS o;
         for (int ruutu = 0; ruutu < ruutuja; ruutu++) {
             kelloMs += 1000.0 / 60.0;
-            Tapahtumat(k, p.n, p.h, o);
+            Tapahtumat(p.n, o);
             const double korkeus = p.Kone().body.Sijainti.y;
-            Kehys(k, p.asetukset, p.n, p.h, p.aika, p.g, p.koneet, *p.lento, p.kuuluva, p.pisteet);
+            p.Kehys(LueTestiTapahtuma);
             tulos.kuplia = (int)p.lento->tiedot.bubblesPicked;
             if (k.ruutu != LENTO_RUUTU) {
                 // The ground is tested on the height the update started from.
@@ -180,7 +180,8 @@ TEST_F(Survivor, PilotsControlsReachTheFlightScreenThroughEvents) {
     o.dy = -7;
     o.oikea = true;
     o.vali = true;
-    Tapahtumat(k, p.n, p.h, o);
+    Tapahtumat(p.n, o);
+    KehyksenSyote(k, p.n, p.h, LueTestiTapahtuma);
     // What the flight screen reads this frame: the motion, Space just pressed,
     // and the click, pressed and released in one frame, held.
     EXPECT_EQ(p.h.NapinTila(2), POHJASSA);
@@ -190,12 +191,14 @@ TEST_F(Survivor, PilotsControlsReachTheFlightScreenThroughEvents) {
 
     OHJAUS vain;
     vain.vali = true;
-    Tapahtumat(k, p.n, p.h, vain);
+    Tapahtumat(p.n, vain);
+    KehyksenSyote(k, p.n, p.h, LueTestiTapahtuma);
     EXPECT_EQ(p.h.NapinTila(2), VAPAUTETTU); // the click
     EXPECT_EQ(p.h.AnnaYd(), 0);
     EXPECT_EQ(p.n.NapinTila(NAPPI_SPACE), POHJASSA);
 
-    Tapahtumat(k, p.n, p.h, OHJAUS{});
+    Tapahtumat(p.n, OHJAUS{});
+    KehyksenSyote(k, p.n, p.h, LueTestiTapahtuma);
     EXPECT_EQ(p.h.NapinTila(2), YLHAALLA); // one click, not two
     EXPECT_EQ(p.n.NapinTila(NAPPI_SPACE), VAPAUTETTU);
 }

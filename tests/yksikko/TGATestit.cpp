@@ -9,27 +9,26 @@
 namespace {
 
 // Writes the bytes as a file and reads it back as the game does.
-bool Lue(const Tavut& tiedosto, TEKSTUURI& t, const char* siemen = nullptr) {
+bool Lue(const Tavut& tiedosto, KUVADATA& t, const char* siemen = nullptr) {
     TYOKANSIO kansio;
     KirjoitaTiedosto("kuva.tga", tiedosto);
     if (siemen) Siemen("tga", siemen, tiedosto);
     return LataaTGA("kuva.tga", t);
 }
 
-Tavut Pikselit(const TEKSTUURI& t) {
+Tavut Pikselit(const KUVADATA& t) {
     return Tavut(t.Pikselit, t.Pikselit + (size_t)t.Leveys * t.Korkeus * t.TavuaPikselia);
 }
 
 // A texture whose fields a refused file must leave as they were.
-TEKSTUURI Vartija() {
-    TEKSTUURI t;
+KUVADATA Vartija() {
+    KUVADATA t;
     t.Leveys = 7;
     t.Korkeus = 9;
     t.TavuaPikselia = 3;
-    t.Muoto = GL_RGB;
     return t;
 }
-void OdotaKoskematon(const TEKSTUURI& t) {
+void OdotaKoskematon(const KUVADATA& t) {
     EXPECT_EQ(t.Pikselit, nullptr);
     EXPECT_EQ(t.Leveys, 7);
     EXPECT_EQ(t.Korkeus, 9);
@@ -39,27 +38,25 @@ void OdotaKoskematon(const TEKSTUURI& t) {
 } // namespace
 
 TEST(TGA, UncompressedTwentyFourBitsTurnsBgrIntoRgb) {
-    TEKSTUURI t;
+    KUVADATA t;
     ASSERT_TRUE(Lue(TeeTGA(2, 2, 1, 24, {10, 20, 30, 40, 50, 60}), t, "raaka24.tga"));
     EXPECT_EQ(t.Leveys, 2);
     EXPECT_EQ(t.Korkeus, 1);
     EXPECT_EQ(t.TavuaPikselia, 3);
-    EXPECT_EQ(t.Muoto, (GLenum)GL_RGB);
     EXPECT_EQ(Pikselit(t), (Tavut{30, 20, 10, 60, 50, 40}));
     t.Vapauta();
 }
 
 TEST(TGA, RunOfFourThirtyTwoBitPixels) {
-    TEKSTUURI t;
+    KUVADATA t;
     ASSERT_TRUE(Lue(TeeTGA(10, 4, 1, 32, {0x83, 1, 2, 3, 4}), t, "rle32.tga"));
     EXPECT_EQ(t.TavuaPikselia, 4);
-    EXPECT_EQ(t.Muoto, (GLenum)GL_RGBA);
     EXPECT_EQ(Pikselit(t), (Tavut{3, 2, 1, 4, 3, 2, 1, 4, 3, 2, 1, 4, 3, 2, 1, 4}));
     t.Vapauta();
 }
 
 TEST(TGA, RawPacketThenRunPacket) {
-    TEKSTUURI t;
+    KUVADATA t;
     ASSERT_TRUE(Lue(TeeTGA(10, 4, 1, 24, {0x01, 1, 2, 3, 4, 5, 6, 0x81, 7, 8, 9}), t, "rle24.tga"));
     EXPECT_EQ(Pikselit(t), (Tavut{3, 2, 1, 6, 5, 4, 9, 8, 7, 9, 8, 7}));
     t.Vapauta();
@@ -67,7 +64,7 @@ TEST(TGA, RawPacketThenRunPacket) {
 
 TEST(TGA, PacketsMayCrossScanLines) {
     // 3 x 2: a run of 4 ends on the second row, a raw packet of 2 finishes it.
-    TEKSTUURI t;
+    KUVADATA t;
     ASSERT_TRUE(Lue(TeeTGA(10, 3, 2, 24, {0x83, 1, 1, 1, 0x01, 2, 2, 2, 3, 3, 3}), t,
                     "rle_rivien_yli.tga"));
     EXPECT_EQ(Pikselit(t), (Tavut{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3}));
@@ -78,7 +75,7 @@ TEST(TGA, ImageIdIsSkipped) {
     Tavut id(12, 0xEE);
     Tavut tiedosto = TeeTGA(2, 1, 1, 24, {1, 2, 3}, id);
     ASSERT_EQ(tiedosto.size(), 33u); // the pixels start at offset 30
-    TEKSTUURI t;
+    KUVADATA t;
     ASSERT_TRUE(Lue(tiedosto, t, "tunniste.tga"));
     EXPECT_EQ(Pikselit(t), (Tavut{3, 2, 1}));
     t.Vapauta();
@@ -86,7 +83,7 @@ TEST(TGA, ImageIdIsSkipped) {
 
 TEST(TGA, RowsStayInFileOrderWhateverTheOriginBits) {
     for (Uint8 kuvaus : {0x00, 0x20, 0x28}) {
-        TEKSTUURI t;
+        KUVADATA t;
         ASSERT_TRUE(Lue(TeeTGA(2, 1, 2, 24, {1, 1, 1, 2, 2, 2}, {}, 0, kuvaus), t));
         EXPECT_EQ(Pikselit(t), (Tavut{1, 1, 1, 2, 2, 2})) << (int)kuvaus;
         t.Vapauta();
@@ -110,7 +107,7 @@ TEST(TGA, RefusesKindsItDoesNotDecode) {
         {2, 255, 0}, //
     };
     for (auto k : kielletyt) {
-        TEKSTUURI t = Vartija();
+        KUVADATA t = Vartija();
         EXPECT_FALSE(Lue(TeeTGA(k.tyyppi, 2, 2, k.syvyys, Tavut(16, 1), {}, k.kartta), t))
             << (int)k.tyyppi << " " << (int)k.syvyys;
         OdotaKoskematon(t);
@@ -119,7 +116,7 @@ TEST(TGA, RefusesKindsItDoesNotDecode) {
 
 TEST(TGA, MissingFileIsRefused) {
     TYOKANSIO kansio;
-    TEKSTUURI t = Vartija();
+    KUVADATA t = Vartija();
     EXPECT_FALSE(LataaTGA("Tiedostot\\Tekstuurit\\EiOle.tga", t));
     OdotaKoskematon(t);
 }
@@ -127,7 +124,7 @@ TEST(TGA, MissingFileIsRefused) {
 TEST(TGA, FileShorterThanItsHeaderIsRefused) {
     Tavut kokonainen = TeeTGA(2, 1, 1, 24, {1, 2, 3});
     for (size_t n = 0; n < 18; n++) {
-        TEKSTUURI t = Vartija();
+        KUVADATA t = Vartija();
         EXPECT_FALSE(Lue(Tavut(kokonainen.begin(), kokonainen.begin() + n), t)) << n;
         OdotaKoskematon(t);
     }
@@ -138,7 +135,7 @@ TEST(TGA, EmptyAndAbsurdSizesAreRefusedBeforeAllocating) {
         Uint16 leveys, korkeus;
     } koot[] = {{0, 1}, {1, 0}, {0, 0}, {65535, 65535}, {8193, 8193}, {65535, 1025}};
     for (auto k : koot) {
-        TEKSTUURI t = Vartija();
+        KUVADATA t = Vartija();
         EXPECT_FALSE(Lue(TeeTGA(2, k.leveys, k.korkeus, 32, {1, 2, 3, 4}), t))
             << k.leveys << " x " << k.korkeus;
         OdotaKoskematon(t);
@@ -147,16 +144,16 @@ TEST(TGA, EmptyAndAbsurdSizesAreRefusedBeforeAllocating) {
 
 TEST(TGA, TruncatedPixelDataIsFilledWithZero) {
     // Three of four pixels' bytes, then nothing.
-    TEKSTUURI t;
+    KUVADATA t;
     ASSERT_TRUE(Lue(TeeTGA(2, 2, 2, 24, {1, 2, 3, 4, 5, 6, 7, 8}), t));
     EXPECT_EQ(Pikselit(t), (Tavut{3, 2, 1, 6, 5, 4, 0, 8, 7, 0, 0, 0}));
     t.Vapauta();
 
-    TEKSTUURI r; // run-length data that stops inside a raw packet, then inside a run
+    KUVADATA r; // run-length data that stops inside a raw packet, then inside a run
     ASSERT_TRUE(Lue(TeeTGA(10, 4, 1, 24, {0x02, 1, 2, 3, 4}), r));
     EXPECT_EQ(Pikselit(r), (Tavut{3, 2, 1, 0, 0, 4, 0, 0, 0, 0, 0, 0}));
     r.Vapauta();
-    TEKSTUURI s;
+    KUVADATA s;
     ASSERT_TRUE(Lue(TeeTGA(10, 2, 1, 32, {0x81, 9, 9}), s));
     EXPECT_EQ(Pikselit(s), Tavut(8, 0));
     s.Vapauta();
@@ -166,7 +163,7 @@ TEST(TGA, IdFieldPastTheEndGivesZeroPixels) {
     Tavut tiedosto = TeeTGA(2, 2, 1, 24, {});
     tiedosto[0] = 200; // an image ID of 200 bytes that is not there
     tiedosto.push_back(5);
-    TEKSTUURI t;
+    KUVADATA t;
     ASSERT_TRUE(Lue(tiedosto, t));
     EXPECT_EQ(Pikselit(t), Tavut(6, 0));
     t.Vapauta();
@@ -175,12 +172,12 @@ TEST(TGA, IdFieldPastTheEndGivesZeroPixels) {
 TEST(TGA, PacketsRunningPastTheLastPixelAreClipped) {
     // A run of 6 and a raw packet of 6 over a 2 x 1 image: two pixels each,
     // and nothing written past them (AddressSanitizer watches the array).
-    TEKSTUURI run;
+    KUVADATA run;
     ASSERT_TRUE(Lue(TeeTGA(10, 2, 1, 24, {0x85, 1, 2, 3}), run));
     EXPECT_EQ(Pikselit(run), (Tavut{3, 2, 1, 3, 2, 1}));
     run.Vapauta();
 
-    TEKSTUURI raaka;
+    KUVADATA raaka;
     Tavut data = {0x05};
     for (Uint8 i = 1; i <= 18; i++) data.push_back(i);
     ASSERT_TRUE(Lue(TeeTGA(10, 2, 1, 24, data), raaka));
@@ -189,14 +186,14 @@ TEST(TGA, PacketsRunningPastTheLastPixelAreClipped) {
 
     // The rest of a clipped packet is not read as the next image's data either:
     // the image is complete, and what follows the pixels is never read.
-    TEKSTUURI loppu;
+    KUVADATA loppu;
     ASSERT_TRUE(Lue(TeeTGA(10, 1, 1, 24, {0x81, 1, 2, 3, 0x7F}), loppu));
     EXPECT_EQ(Pikselit(loppu), (Tavut{3, 2, 1}));
     loppu.Vapauta();
 }
 
 TEST(TGA, AReadIntoAUsedTextureReplacesItsPixels) {
-    TEKSTUURI t;
+    KUVADATA t;
     ASSERT_TRUE(Lue(TeeTGA(2, 1, 1, 24, {1, 2, 3}), t));
     ASSERT_TRUE(Lue(TeeTGA(2, 2, 1, 32, {1, 2, 3, 4, 5, 6, 7, 8}), t)); // no leak of the first
     EXPECT_EQ(Pikselit(t), (Tavut{3, 2, 1, 4, 7, 6, 5, 8}));
@@ -213,7 +210,7 @@ TEST(TGA, LargeImageReadsThroughTheBuffer) {
         rle.push_back(0x00);
         rle.insert(rle.end(), p, p + 3);
     }
-    TEKSTUURI a, b;
+    KUVADATA a, b;
     ASSERT_TRUE(Lue(TeeTGA(2, w, h, 24, raaka), a));
     ASSERT_TRUE(Lue(TeeTGA(10, w, h, 24, rle), b));
     Tavut odotettu;

@@ -16,13 +16,14 @@ namespace {
 struct Lennot : ::testing::Test {
     std::string vanha;
     VALEKELLO kello{1000, 1}; // the waits of the flight start end at once
-    PELITILA p;
+    PELI p;
+    PIDETTY_LENTO pidetty;
     void SetUp() override {
         char polku[4096];
         vanha = getcwd(polku, sizeof polku) ? polku : ".";
         ASSERT_EQ(chdir(KoontiKansio().c_str()), 0) << "no build folder";
         srand(7);
-        p.AlustaIlmanIkkunaa(800, 600);
+        p.AlustaSisalto(800, 600, false);
     }
     void TearDown() override {
         if (chdir(vanha.c_str()) != 0) ADD_FAILURE() << "cannot go back";
@@ -32,8 +33,8 @@ struct Lennot : ::testing::Test {
     unsigned long long Framet(int framet, int kuplia) {
         unsigned long long ennen = Varauksia();
         for (int i = 0; i < framet; i++) {
-            p.PidaLento(kuplia);
-            p.Kehys();
+            pidetty.Pida(p, kuplia);
+            p.Kehys(LueTestiTapahtuma);
             p.EiPiirretty();
         }
         return Varauksia() - ennen;
@@ -48,8 +49,8 @@ TEST_F(Lennot, SurvivorAndRaceFramesAllocateNothing) {
     std::string koe(1000, 'x');
     EXPECT_GT(Varauksia(), alku);
 
-    p.AloitaSurvivor(KUPLIEN_MAARA, 200);
-    ASSERT_EQ(p.ElaviaKuplia(), KUPLIEN_MAARA);
+    pidetty.Survivor(p, KUPLIEN_MAARA, 200);
+    ASSERT_EQ(ElaviaKuplia(p), KUPLIEN_MAARA);
     EXPECT_EQ(Framet(300, KUPLIEN_MAARA), 0u);
     EXPECT_EQ(p.k->ruutu, LENTO_RUUTU);
 
@@ -64,15 +65,15 @@ TEST_F(Lennot, SurvivorAndRaceFramesAllocateNothing) {
     b.clearBubbles = true;
     EXPECT_EQ(Framet(10, 0), 0u);
 
-    p.AloitaKisa(6);
+    pidetty.Kisa(p, 6);
     EXPECT_EQ(Framet(300, 0), 0u);
     EXPECT_EQ(p.k->ruutu, LENTO_RUUTU);
 
     // With a ghost flying beside the plane, and the flight recorded for one.
-    p.AnnaKisalleHaamu();
+    pidetty.AnnaHaamu(p);
     EXPECT_EQ(Framet(300, 0), 0u);
     EXPECT_EQ(p.lento->haamut.nauha.maara, 600u);
-    p.Kehys(); // the ghost is what a frame queues last
+    p.Kehys(LueTestiTapahtuma); // the ghost is what a frame queues last
     ASSERT_GT(p.g.ObjektienMaara, 0u);
     EXPECT_EQ(p.g.Objektit[p.g.ObjektienMaara - 1], &p.lento->haamut.kuva);
     p.EiPiirretty();
@@ -82,9 +83,9 @@ TEST_F(Lennot, SurvivorAndRaceFramesAllocateNothing) {
 // yet, and the eye must still stand a unit behind the plane, never on it (a
 // view from the plane's own position towards itself shows nothing at all).
 TEST_F(Lennot, TheFirstFlightsChaseCameraStandsBehindThePlaneFromTheStart) {
-    p.AloitaKisa(1);
+    pidetty.Kisa(p, 1);
     for (int i = 0; i < 12; i++) {
-        p.Kehys();
+        p.Kehys(LueTestiTapahtuma);
         p.EiPiirretty();
         const KAMERA& k = p.g.Kamera();
         double dx = k.Kohde.x - k.Paikka.x, dy = k.Kohde.y - k.Paikka.y,

@@ -2,6 +2,7 @@
 #include "tools/lentaja/Lentaja.h"
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -17,31 +18,29 @@ double Kulma180(double a) {
     return a;
 }
 
-double Etaisyys3(const SIJAINTI& a, double x, double y, double z) {
-    double dx = a.x - x, dy = a.y - y, dz = a.z - z;
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
-}
-
 } // namespace
 
-void AloitaLento(PAPERPLANE& p) {
+void TuoreKone(PAPERPLANE& p) {
     p = PAPERPLANE{};
     p.body.Kiertomatriisi.Yksikoksi();
     p.body.Skaalaus = 0.3;
-    p.push = 0.5;
-    p.body.Sijainti.Aseta(-100, 100, 0);
-    p.velocity.NollaVektoriksi();
-    p.acceleration.NollaVektoriksi();
+    p.Lahtoon();
 }
 
-void Ohjaa(PAPERPLANE& p, const OHJAUS& o) {
-    if (o.vasen) p.massDistribution -= 20;
-    if (o.oikea) p.massDistribution += 20;
-    p.elevonA += 0.08 * o.dx;
-    p.elevonB -= 0.08 * o.dx;
-    p.elevonA -= 0.1 * o.dy;
-    p.elevonB -= 0.1 * o.dy;
-    p.wingArea = o.vali ? 1.0 : 0.0;
+void KisaRadalle(LENTO& lento, const std::vector<RATAKUPLA>& rata, const PAPERPLANE& p) {
+    RATA& r = lento.rata;
+    r.Alusta(OBJEKTI{});
+    r.pituus = 0;
+    for (size_t i = 0; i < rata.size() && i < RADAN_KUPLAT; i++) {
+        r.kuplat[i].Sijainti.Aseta(rata[i].x, rata[i].y, rata[i].z);
+        r.boostit[i] = rata[i].vauhti;
+        r.pituus++;
+    }
+    r.Aloita();
+    lento.maailma.Aseta(1.0);
+    lento.bonus.Alusta();
+    for (VEKTORI& h : lento.viive.historia) h = p.body.Kiertomatriisi.EteenV();
+    lento.viive.indeksi = 0;
 }
 
 bool MuseonSisalla(const SIJAINTI& s) {
@@ -157,10 +156,10 @@ KUPLAN_KUVA KuplaKamerassa(const SIJAINTI& kone, const VEKTORI& viive, const SIJ
 
 KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja, int odotus,
                          double alkukulma, double alkuKaanto) {
-    KUPLALENTO lento;
-    lento.Kuplat.resize(rata.size());
+    KUPLALENTO tulos;
+    tulos.Kuplat.resize(rata.size());
     PAPERPLANE p;
-    AloitaLento(p);
+    TuoreKone(p);
     p.massDistribution = alkuKaanto;
     const SIJAINTI alku = p.body.Sijainti;
     for (size_t i = 0; i < rata.size(); i++) {
@@ -169,46 +168,34 @@ KUPLALENTO LennaKuplille(const std::vector<RATAKUPLA>& rata, OHJAAJA ohjaaja, in
         SIJAINTI a = i > 0 ? SIJAINTI{rata[i - 1].x, rata[i - 1].y, rata[i - 1].z} : alku;
         SIJAINTI ennen = i > 1 ? SIJAINTI{rata[i - 2].x, rata[i - 2].y, rata[i - 2].z}
                                : (i == 1 ? alku : SIJAINTI{alku.x, alku.y, alku.z - 1});
-        lento.Kuplat[i].Kaannos = Kaannos(ennen, a, b);
+        tulos.Kuplat[i].Kaannos = Kaannos(ennen, a, b);
     }
-    MAAILMA maailma;
-    maailma.Aseta(1.0, 1.0, 1.0);
-    BONUS bonus;
-    bonus.Alusta();
     p.body.Kiertomatriisi.PyoritaY(alkukulma);
-    // The chase camera's delay line, as if the plane had flown straight on before
-    // the start.
-    VEKTORI historia[10];
-    for (VEKTORI& h : historia) h = p.body.Kiertomatriisi.EteenV();
-    int indeksi = 0;
-    size_t seuraava = 0;
+    std::unique_ptr<LENTO> lento(new LENTO);
+    KisaRadalle(*lento, rata, p);
+    const RATA& r = lento->rata;
     int edellinen = 0; // update of the last reach (or the start)
-    for (int ruutu = 0; seuraava < rata.size(); ruutu++) {
-        // The flight screen's order: reach test, controls, physics step, camera.
-        const RATAKUPLA& k = rata[seuraava];
-        bool saavutettu = false;
-        if (Etaisyys3(p.body.Sijainti, k.x, k.y, k.z) <= KUPLAN_ULOTTUVUUS) {
-            saavutettu = true;
-            bonus.speedBoost = k.vauhti * 1.2;
-            lento.Kuplat[seuraava].Saavutettu = true;
-            lento.Kuplat[seuraava].Ruutu = ruutu;
-            lento.Saavutettu++;
-            lento.Ruutuja = ruutu;
+    for (int ruutu = 0; r.seuraava < r.pituus; ruutu++) {
+        // A bubble this update reaches is passed: the pilot aims at the one after.
+        const size_t tama = (size_t)r.seuraava;
+        const bool saavuttaa = KisaKuplaTavoitettu(r, p.body.Sijainti);
+        if (saavuttaa) {
+            tulos.Kuplat[tama].Saavutettu = true;
+            tulos.Kuplat[tama].Ruutu = ruutu;
+            tulos.Saavutettu++;
+            tulos.Ruutuja = ruutu;
             edellinen = ruutu;
-            if (++seuraava == rata.size()) break;
+            if (tama + 1 == rata.size()) break;
         }
         if (ruutu - edellinen > odotus) break;
-        const RATAKUPLA& kohde = rata[seuraava];
-        Ohjaa(p, ohjaaja.Kohti(p, SIJAINTI{kohde.x, kohde.y, kohde.z}, ruutu));
-        p.PaivitaFysiikka(maailma, bonus);
-        historia[indeksi] = p.body.Kiertomatriisi.EteenV();
-        indeksi = (indeksi + 1) % 10;
-        if (saavutettu)
-            lento.Kuplat[seuraava - 1].Seuraava =
-                KuplaKamerassa(p.body.Sijainti, historia[indeksi],
-                               SIJAINTI{kohde.x, kohde.y, kohde.z}, KUPLAN_ULOTTUVUUS);
-        lento.Ruutuja = ruutu + 1;
+        const RATAKUPLA& kohde = rata[tama + (saavuttaa ? 1 : 0)];
+        const SIJAINTI kohdePaikka{kohde.x, kohde.y, kohde.z};
+        LentoAskel(*lento, p, 1, ohjaaja.Kohti(p, kohdePaikka, ruutu));
+        if (saavuttaa)
+            tulos.Kuplat[tama].Seuraava =
+                KuplaKamerassa(p.body.Sijainti, lento->viive.viive, kohdePaikka, KUPLAN_ULOTTUVUUS);
+        tulos.Ruutuja = ruutu + 1;
         if (p.body.Sijainti.y <= 0) break;
     }
-    return lento;
+    return tulos;
 }

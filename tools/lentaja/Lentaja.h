@@ -3,17 +3,9 @@
 // courses with them, the tools and the tests fly the finished tracks again.
 #pragma once
 
-#include "flight/PPFunktiot.h"
+#include "bubbles/LentoAskel.h"
 
 #include <vector>
-
-// One update of a player's controls, as the flight screen reads them.
-struct OHJAUS {
-    short dx = 0, dy = 0; // mouse motion this update (screen units, y down)
-    bool vasen = false;   // left button released this update
-    bool oikea = false;   // right button released this update
-    bool vali = false;    // Space (or the middle button) held
-};
 
 // One entry of a track file.
 struct RATAKUPLA {
@@ -21,18 +13,20 @@ struct RATAKUPLA {
     double vauhti;  // speed boost written in the track file (the game gives 1.2 x this)
 };
 
-// A race bubble (scale 4) is reached within 2.25 x 4 world units, and its model
-// has that radius too.
-const double KUPLAN_ULOTTUVUUS = 9.0;
+// A race bubble is reached within this many world units, and its model has that
+// radius too.
+const double KUPLAN_ULOTTUVUUS = KUPLAN_ULOTTUMA * KISAKUPLAN_SKAALA;
 // The least width (pixels across, on an 800 x 600 screen) a track shows its next
 // bubble at when the one before is reached.
 const double RATAKUPLAN_KOKO = 100;
 
-// The start of every flight: (-100, 100, 0), push 0.5, at rest, nose +z, controls at 0.
-void AloitaLento(PAPERPLANE& p);
-// The flight screen's controls: a left click turns by -20, a right click by +20,
-// sideways motion rolls, vertical motion pitches, Space levels the wings.
-void Ohjaa(PAPERPLANE& p, const OHJAUS& o);
+// A plane as a run's first flight has it, set up as "Take wing" sets a flight
+// up: at the start with its push, at rest, nose +z, wings level, controls at 0.
+void TuoreKone(PAPERPLANE& p);
+// A race on `rata` for the flight step: the bubbles (scale 4, their boosts),
+// the track started, the chase camera's lag as if the plane had flown straight
+// on before the start.
+void KisaRadalle(LENTO& lento, const std::vector<RATAKUPLA>& rata, const PAPERPLANE& p);
 
 // The museum's walls, roof and dome (world units, with a few units to spare).
 bool MuseonSisalla(const SIJAINTI& s);

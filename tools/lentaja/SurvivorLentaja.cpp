@@ -254,8 +254,7 @@ void Katso(const GRAFIIKKA& g, const KUPLA& kuplat, const PUHALTAJAT& puhaltajat
     n.haluttu = kuplat.wantedKind & 3;
 
     // The view of the renderer: 70 degrees high, as wide as the window is.
-    KAMERA kamera;
-    if (g.Kamerat && g.KytkettyKamera < g.KameroidenMaara) kamera = g.Kamerat[g.KytkettyKamera];
+    const KAMERA& kamera = g.Katsoja;
     n.silma = SIJAINTI{kamera.Paikka.x, kamera.Paikka.y, kamera.Paikka.z};
     n.katse = Yksikko(VEKTORI{kamera.Kohde.x - kamera.Paikka.x, kamera.Kohde.y - kamera.Paikka.y,
                               kamera.Kohde.z - kamera.Paikka.z});
@@ -275,7 +274,7 @@ void Katso(const GRAFIIKKA& g, const KUPLA& kuplat, const PUHALTAJAT& puhaltajat
             NAHTY& k = n.kuplat[n.kuplia++];
             k.tunnus = (int)(o - kuplat.bubbles);
             k.paikka = o->Sijainti;
-            k.ulottuvuus = 2.25 * o->Skaalaus;
+            k.ulottuvuus = KUPLAN_ULOTTUMA * o->Skaalaus;
             k.laji = laji;
         } else if (o >= puhaltajat.objektit && o < puhaltajat.objektit + PUHALTAJIEN_MAARA) {
             if (!n.Nakee(o->Sijainti, PUHALTAJAN_NAKOMATKA)) continue;
@@ -289,7 +288,7 @@ void Katso(const GRAFIIKKA& g, const KUPLA& kuplat, const PUHALTAJAT& puhaltajat
 void SURVIVORLENTAJA::Aloita() {
     for (MUISTO& m : kuplat) m = MUISTO{};
     for (MUISTO& m : puhaltajat) m = MUISTO{};
-    AloitaLento(oma);
+    TuoreKone(oma);
     edellinen = oma.body.Sijainti;
     ruutu = 0;
     kohde = -1;
@@ -486,9 +485,9 @@ OHJAUS SURVIVORLENTAJA::Ohjaa(const NAKYMA& n) {
     oma.body.Sijainti = s;
     oma.body.Kiertomatriisi = n.asento;
     oma.velocity = VEKTORI{s.x - edellinen.x, s.y - edellinen.y, s.z - edellinen.z};
-    ::Ohjaa(oma, o);
+    oma.Ohjaa(o);
     MAAILMA maailma;
-    maailma.Aseta(1.0, 1.0, 1.0);
+    maailma.Aseta(1.0);
     BONUS bonus;
     oma.PaivitaFysiikka(maailma, bonus);
     edellinen = s;

@@ -13,12 +13,13 @@
 #include "Malli.h"
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
-const SIJAINTI ALKU{-100, 100, 0}; // where every flight starts, nose +z
+const SIJAINTI ALKU{LENNON_ALKU_X, LENNON_ALKU_Y, LENNON_ALKU_Z}; // where every flight starts
 
-struct RATA {
+struct SUUNNITELMA {
     const char* Tiedosto;
     int Kuplia;             // 20 .. 200
     int Vali;               // frames between bubbles
@@ -29,7 +30,7 @@ struct RATA {
     std::vector<V3> Reitti; // waypoints (world units); the course goes round them in a loop
 };
 
-std::vector<RATA> Radat() {
+std::vector<SUUNNITELMA> Radat() {
     // clang-format off
     return {
         // A: a gentle glide up the yard and a wide turn before the museum.
@@ -73,11 +74,11 @@ std::vector<RATA> Radat() {
 // The course's pilot: steers toward the waypoint ahead and takes the next one
 // once it is within 30 units across the ground or has been passed.
 struct LENTAJA {
-    const RATA& Rata;
+    const SUUNNITELMA& Rata;
     size_t Kohde = 0;
     OHJAAJA Ohjaaja;
 
-    explicit LENTAJA(const RATA& r) : Rata(r) {
+    explicit LENTAJA(const SUUNNITELMA& r) : Rata(r) {
         Ohjaaja.Nousu = r.Nousu;
         Ohjaaja.Lasku = r.Lasku;
         Ohjaaja.Kiertoraja = r.Kiertoraja;
@@ -110,15 +111,17 @@ double Etaisyys3(const SIJAINTI& a, double x, double y, double z) {
 } // namespace
 
 RADAN_LENTO LennaRata(int n) {
-    std::vector<RATA> radat = Radat();
-    const RATA& rata = radat[(size_t)n];
+    std::vector<SUUNNITELMA> radat = Radat();
+    const SUUNNITELMA& rata = radat[(size_t)n];
     RADAN_LENTO lento;
     PAPERPLANE p;
-    AloitaLento(p);
-    MAAILMA maailma;
-    maailma.Aseta(1.0, 1.0, 1.0);
-    BONUS bonus;
-    bonus.Alusta();
+    TuoreKone(p);
+    // The race the game's flight step flies: as long as the track will be, its
+    // bubbles put in as the flight goes; one not yet put lies far below the
+    // ground, out of reach.
+    std::unique_ptr<LENTO> tila(new LENTO);
+    KisaRadalle(*tila, std::vector<RATAKUPLA>((size_t)rata.Kuplia, RATAKUPLA{0, -1e6, 0, 0}), p);
+    RATA& kisa = tila->rata;
     LENTAJA lentaja(rata);
     std::vector<SIJAINTI> jalki; // positions since the last bubble was reached
     int seuraava = 60;           // the first bubble a second after the start, ahead of the nose
@@ -145,12 +148,14 @@ RADAN_LENTO LennaRata(int n) {
             }
             if (vapaa) {
                 double v = p.velocity.AnnaPituus();
-                double b = (rata.Vauhti - v) / 1.2 + 0.01;
+                double b = (rata.Vauhti - v) / KISABOOSTIN_KERROIN + 0.01;
                 if (b < 0) b = 0;
                 if (b > 0.3) b = 0.3;
                 k.vauhti = std::round(b * 1000) / 1000;
+                const size_t i = lento.Kuplat.size();
+                kisa.kuplat[i].Sijainti.Aseta(k.x, k.y, k.z);
+                kisa.boostit[i] = k.vauhti;
                 lento.Kuplat.push_back(k);
-                bonus.speedBoost = k.vauhti * 1.2;
                 jalki.clear();
                 seuraava = ruutu + rata.Vali;
                 if ((int)lento.Kuplat.size() == rata.Kuplia) {
@@ -160,9 +165,8 @@ RADAN_LENTO LennaRata(int n) {
             }
         }
         OHJAUS o = lentaja.Paata(p, ruutu, lento.Kuplat.empty());
-        Ohjaa(p, o);
+        LentoAskel(*tila, p, 1, o);
         lento.Ohjaus.push_back(o);
-        p.PaivitaFysiikka(maailma, bonus);
         jalki.push_back(p.body.Sijainti);
         lento.Reitti.push_back(p.body.Sijainti);
     }

@@ -103,16 +103,15 @@ std::vector<MERKINTA> LueOsio(TARKISTUS& t, const char* teksti, const char* avai
         if (laji == LAJI_LENNOKKI) continue; // the planes are read after the scenery
         LUKUHUOMIOT f;
         if (laji == LAJI_TEKSTUURI) {
-            TEKSTUURI tekstuuri;
-            m.Luettu = LataaTGA(polku, tekstuuri, &f);
-            m.Leveys = tekstuuri.Leveys;
-            m.Korkeus = tekstuuri.Korkeus;
-            delete[] tekstuuri.Pikselit;
+            KUVADATA kuva;
+            m.Luettu = LataaTGA(polku, kuva, &f);
+            m.Leveys = kuva.Leveys;
+            m.Korkeus = kuva.Korkeus;
+            kuva.Vapauta();
         } else if (laji == LAJI_MALLI) {
-            MALLI3D malli;
+            MALLIN_KOLMIOT malli;
             m.Luettu = Lataa3DS(polku, malli, &f);
-            delete[] malli.Verteksit;
-            delete[] malli.TekstuuriKoordinaatit;
+            malli.Vapauta();
         }
         // A file that is not there is told at its line of the load list.
         if (!f.Huomiot.empty() && f.Huomiot[0].Laji == TIEDOSTO_EI_AUKEA) {

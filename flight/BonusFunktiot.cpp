@@ -1,4 +1,4 @@
-#include "bubbles/BonusFunktiot.h"
+#include "flight/BonusFunktiot.h"
 
 #include "foundation/AikaFunktiot.h"
 

@@ -1,20 +1,14 @@
 // Race track files.
+#include "files/RataTiedosto.h"
+
 #include "files/LukuHuomiot.h"
+#include "files/Sisalto.h"
 #include "files/TiedostoFunktiot.h"
-#include "shell/Kuori.h"
 
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <vector>
-
-void RATA::Alusta(const OBJEKTI& malli) {
-    for (int i = 0; i < RADAN_KUPLAT; i++) {
-        kuplat[i].Alusta(malli);
-        kuplat[i].Skaalaus = 4.0;
-        boostit[i] = 0.0;
-    }
-}
 
 namespace {
 
@@ -41,10 +35,10 @@ void HuomaaRata(Sint32 maara, size_t n, LUKUHUOMIOT& huomiot) {
 
 } // namespace
 
-void RataTavuista(const Uint8* tavut, size_t n, RATA& rata, LUKUHUOMIOT* huomiot) {
+bool RataTavuista(const Uint8* tavut, size_t n, RADAN_TIEDOSTO& rata, LUKUHUOMIOT* huomiot) {
     if (n < 4) {
         if (huomiot) huomiot->LisaaKohtaan(RATA_LYHYT, 0, (long long)n);
-        return;
+        return false;
     }
     Sint32 maara = (Sint32)((Uint32)tavut[0] | (Uint32)tavut[1] << 8 | (Uint32)tavut[2] << 16 |
                             (Uint32)tavut[3] << 24);
@@ -64,39 +58,26 @@ void RataTavuista(const Uint8* tavut, size_t n, RATA& rata, LUKUHUOMIOT* huomiot
             if (huomiot) huomiot->LisaaKohtaan(RATA_EI_AARELLINEN, (long long)kohta, luettu);
             break;
         }
-        rata.kuplat[luettu].Sijainti.Aseta(x, y, z);
-        rata.boostit[luettu] = boosti;
+        rata.kuplat[luettu] = RADAN_KUPLA{x, y, z, boosti};
     }
     rata.pituus = luettu;
-}
-
-bool LataaRata(const char* polku, RATA& rata, LUKUHUOMIOT* huomiot) {
-    FILE* f = AvaaTiedosto(polku, "rb");
-    if (!f) {
-        if (huomiot) huomiot->Lisaa(TIEDOSTO_EI_AUKEA).Arvo = errno;
-        return false;
-    }
-    std::vector<Uint8> tavut(4 + 32 * RADAN_KUPLAT);
-    size_t n = fread(tavut.data(), 1, tavut.size(), f);
-    // The checker is told of what lies past the 200 entries too.
-    if (huomiot && n == tavut.size()) {
-        for (int c; (c = getc(f)) != EOF;) tavut.push_back((Uint8)c);
-        n = tavut.size();
-    }
-    fclose(f);
-    RataTavuista(tavut.data(), n, rata, huomiot);
     return true;
 }
 
+bool LataaRata(const char* polku, RADAN_TIEDOSTO& rata, LUKUHUOMIOT* huomiot) {
+    return LueAvattu(polku, huomiot, [&](FILE* f) {
+        std::vector<Uint8> tavut(4 + 32 * RADAN_KUPLAT);
+        size_t n = fread(tavut.data(), 1, tavut.size(), f);
+        // The checker is told of what lies past the 200 entries too.
+        if (huomiot && n == tavut.size()) {
+            for (int c; (c = getc(f)) != EOF;) tavut.push_back((Uint8)c);
+            n = tavut.size();
+        }
+        RataTavuista(tavut.data(), n, rata, huomiot);
+        return true;
+    });
+}
+
 const char* RadanPolku(int pelityyppi) {
-    static const char* const POLUT[PELITYYPPEJA] = {
-        "",
-        "Tiedostot\\Muu Data\\BubbleRaceA.dat",
-        "Tiedostot\\Muu Data\\BubbleRaceB.dat",
-        "Tiedostot\\Muu Data\\BubbleRaceC.dat",
-        "Tiedostot\\Muu Data\\BubbleRaceD.dat",
-        "Tiedostot\\Muu Data\\BubbleRaceE.dat",
-        "Tiedostot\\Muu Data\\BubbleRaceF.dat",
-    };
-    return (pelityyppi > 0 && pelityyppi < PELITYYPPEJA) ? POLUT[pelityyppi] : "";
+    return (pelityyppi >= 1 && pelityyppi <= RATOJA) ? RATATIEDOSTOT[pelityyppi - 1] : "";
 }
