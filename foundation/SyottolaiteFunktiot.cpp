@@ -147,16 +147,20 @@ template <typename T> bool Alhaalla(T tila, Uint8 odottaa) {
 }
 
 // One change of a key or button (down after up, up after down) applied now. A
-// press not yet seen becomes held and its release waits a frame; a release not yet
-// seen makes the next press wait a frame. So nothing is hidden: a press and
-// release between two frames read held, then released, then up.
-template <typename T> void Kaanna(T& tila, Uint8& odottaa) {
+// press not yet seen held becomes held and its release waits a frame; a release
+// not yet seen makes the next press wait a frame. So nothing is hidden: a press
+// and release between two frames read held, then released, then up; a press in
+// one frame and its release in the next read pressed, held, released.
+template <typename T> void Kaanna(T& tila, Uint8& odottaa, bool tuore) {
     switch (tila) {
     case YLHAALLA:
         tila = PAINETTU;
         break;
     case POHJASSA:
-        tila = VAPAUTETTU;
+        if (tuore)
+            odottaa++;
+        else
+            tila = VAPAUTETTU;
         break;
     case PAINETTU:
         tila = POHJASSA;
@@ -170,26 +174,28 @@ template <typename T> void Kaanna(T& tila, Uint8& odottaa) {
 
 // An event of this key or button. A down while down (or up while up) changes
 // nothing; behind a waiting change the new one waits too, so order is kept.
-template <typename T> void Muuta(T& tila, Uint8& odottaa, bool alas) {
+template <typename T> void Muuta(T& tila, Uint8& odottaa, bool tuore, bool alas) {
     if (Alhaalla(tila, odottaa) == alas) return;
     if (odottaa == 0)
-        Kaanna(tila, odottaa);
+        Kaanna(tila, odottaa, tuore);
     else if (odottaa < 200)
         odottaa++;
     else
         odottaa--; // hundreds waiting: this change and the last cancel out
 }
 
-// The start of a frame: pressed and released have been seen for a frame and age;
-// then one waiting change, if any, takes its turn.
-template <typename T> void Vanhene(T& tila, Uint8& odottaa) {
+// The start of a frame: pressed and released have been seen for a frame and age
+// (a press becomes held: fresh, so that its release waits a frame); then one
+// waiting change, if any, takes its turn.
+template <typename T> void Vanhene(T& tila, Uint8& odottaa, bool& tuore) {
+    tuore = tila == PAINETTU;
     if (tila == PAINETTU)
         tila = POHJASSA;
     else if (tila == VAPAUTETTU)
         tila = YLHAALLA;
     if (odottaa > 0) {
         odottaa--;
-        Kaanna(tila, odottaa);
+        Kaanna(tila, odottaa, tuore);
     }
 }
 
@@ -209,18 +215,20 @@ void NAPPAIMET::Alusta() {
         Taulukko[i].Tila = YLHAALLA;
         Taulukko[i].Koodi = NAPPAINKOODIT[i];
         Taulukko[i].Odottaa = 0;
+        Taulukko[i].Tuore = false;
     }
 }
 
 void NAPPAIMET::AloitaKehys() {
-    for (int i = 0; i < Maara; i++) Vanhene(Taulukko[i].Tila, Taulukko[i].Odottaa);
+    for (int i = 0; i < Maara; i++)
+        Vanhene(Taulukko[i].Tila, Taulukko[i].Odottaa, Taulukko[i].Tuore);
 }
 
 void NAPPAIMET::Paivita(const SDL_Event& e) {
     if (e.type != SDL_KEYDOWN && e.type != SDL_KEYUP) return;
     for (int i = 0; i < Maara; i++)
         if (e.key.keysym.sym == Taulukko[i].Koodi)
-            Muuta(Taulukko[i].Tila, Taulukko[i].Odottaa, e.type == SDL_KEYDOWN);
+            Muuta(Taulukko[i].Tila, Taulukko[i].Odottaa, Taulukko[i].Tuore, e.type == SDL_KEYDOWN);
 }
 
 void NAPPAIMET::Tasaa(const Uint8* alhaalla, int maara) {
@@ -244,6 +252,7 @@ void HIIRI::Alusta(Uint16 leveys, Uint16 korkeus) {
         Napit[i].Tila = YLHAALLA;
         Napit[i].Numero = 0;
         Napit[i].Odottaa = 0;
+        Napit[i].Tuore = false;
     }
     Napit[0].Numero = SDL_BUTTON_LEFT;
     Napit[1].Numero = SDL_BUTTON_MIDDLE;
@@ -253,7 +262,7 @@ void HIIRI::Alusta(Uint16 leveys, Uint16 korkeus) {
 
 void HIIRI::AloitaKehys() {
     dx = dy = 0;
-    for (int i = 0; i < NappienMaara; i++) Vanhene(Napit[i].Tila, Napit[i].Odottaa);
+    for (int i = 0; i < NappienMaara; i++) Vanhene(Napit[i].Tila, Napit[i].Odottaa, Napit[i].Tuore);
 }
 
 void HIIRI::Paivita(const SDL_Event& e) {
@@ -267,7 +276,7 @@ void HIIRI::Paivita(const SDL_Event& e) {
     if (e.type != SDL_MOUSEBUTTONDOWN && e.type != SDL_MOUSEBUTTONUP) return;
     for (int i = 0; i < NappienMaara; i++)
         if (Napit[i].Numero != 0 && e.button.button == Napit[i].Numero)
-            Muuta(Napit[i].Tila, Napit[i].Odottaa, e.type == SDL_MOUSEBUTTONDOWN);
+            Muuta(Napit[i].Tila, Napit[i].Odottaa, Napit[i].Tuore, e.type == SDL_MOUSEBUTTONDOWN);
 }
 
 void HIIRI::Tasaa(Uint8 napit) {

@@ -3,8 +3,9 @@
 //
 // A frame starts with AloitaSyottolaiteKehys, which ages the states once (pressed
 // becomes held, released becomes up); then each of the frame's events changes only
-// the key or button it concerns. Every press and every release is seen for one
-// whole frame: a change that would hide one not yet seen waits for the next frame.
+// the key or button it concerns. Every press is seen held for at least one frame
+// and released for exactly one: a change that would hide a state not yet seen
+// waits for the next frame.
 #pragma once
 
 #include <SDL.h>
@@ -37,6 +38,7 @@ struct NAPPAIN {
     Uint8 Tila; // 0 up, 1 pressed, 2 held, 3 released
     SDLKey Koodi;
     Uint8 Odottaa; // changes (down, up, ...) that arrived but wait for a later frame
+    bool Tuore;    // held since this frame began: a release waits for the next frame
 };
 
 struct NAPPAIMET {
@@ -57,6 +59,7 @@ struct HIIREN_NAPPI {
     Uint16 Tila;
     Uint8 Numero;  // SDL button number, 0 for none
     Uint8 Odottaa; // changes that wait for a later frame, as for keys
+    bool Tuore;    // as for keys
 };
 
 struct HIIRI {
