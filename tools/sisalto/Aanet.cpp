@@ -227,7 +227,7 @@ void Normalisoi(RAITA& r, double huippu) {
     }
 }
 
-bool Koodaa(const KOHDE& kohde, const std::string& nimi, const RAITA& r, int sarjanumero,
+bool Koodaa(KOHDE& kohde, const std::string& nimi, const RAITA& r, int sarjanumero,
             float laatu, const char* otsikko) {
     vorbis_info vi;
     vorbis_info_init(&vi);
@@ -591,7 +591,7 @@ RAITA Tehoste(int n) {
 
 } // namespace
 
-bool TeeAanet(const KOHDE& k) {
+bool TeeAanet(KOHDE& k) {
     bool ok = Koodaa(k, "intro.ogg", Intro(), 0x54415601, 0.3f, "Paper Wings (menu)");
     ok = Koodaa(k, "demoni.ogg", Demoni(), 0x54415602, 0.3f, "Bubble Chase (flight)") && ok;
     for (int n = 1; n <= 5; n++)

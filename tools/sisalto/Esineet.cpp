@@ -163,7 +163,7 @@ MALLI KuplaMalli(int n) {
 
 } // namespace
 
-bool TeeKuplat(const KOHDE& k) {
+bool TeeKuplat(KOHDE& k) {
     bool ok = true;
     KUVA_RGBA kuplat(KUPLAN_LEVEYS, 4 * KUPLAN_KORKEUS);
     for (int n = 1; n <= 4; n++) {
@@ -199,7 +199,7 @@ bool Sisalla(const std::vector<double>& p, double x, double y) {
 
 } // namespace
 
-bool TeeOsoitin(const KOHDE& k) {
+bool TeeOsoitin(KOHDE& k) {
     // The game draws the pointer picture 192 units square with its top-left corner
     // at the pointer: the arrow's tip is the picture's top-left corner.
     const int S = 128;
@@ -320,7 +320,7 @@ void Lippu(MALLI& m, V3 juuri, V3 suunta, double pituus, double korkeus, int osa
 
 } // namespace
 
-bool TeePuhaltaja(const KOHDE& k) {
+bool TeePuhaltaja(KOHDE& k) {
     ATLAS a(256, 512, 64);
     MATERIAALI maali = a.Maalaa(0, 0, [](float s, float t) {
         VARI4 c = Rgb(215, 45, 35);

@@ -92,7 +92,7 @@ void PiirraKuplaMerkki(KUVA_RGBA& arkki, int cx0, int cy0, int n, int& leveys) {
 
 } // namespace
 
-bool TeeFontti(const KOHDE& k) {
+bool TeeFontti(KOHDE& k) {
     FT_Library kirjasto;
     if (FT_Init_FreeType(&kirjasto)) return false;
     FT_Face kasvo;

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-bool TeeHaamu(const KOHDE& k) {
+bool TeeHaamu(KOHDE& k) {
     // Every plane's texture coordinates cover the whole picture, each its own
     // way, so the mist has no shape of its own: soft clouds of blue-white, a
     // little denser in streaks along the sheet, about half transparent.

@@ -278,7 +278,7 @@ double Asettele(std::vector<TASO>& tasot) {
 }
 
 template <class F>
-bool TeeLennokki(const KOHDE& k, const char* nimi, const KAAVA& kaava, F painatus) {
+bool TeeLennokki(KOHDE& k, const char* nimi, const KAAVA& kaava, F painatus) {
     SIJOITUS asento = Asento(kaava);
     std::vector<TASO> tasot;
     std::vector<std::vector<V3>> mallissa;
@@ -370,7 +370,7 @@ bool Rengas(double x, double z, double cx, double cz, double r0, double r1) {
 
 // Nuoli: the classic dart from a sheet of ruled school paper, its tips folded up
 // and coloured in with a blue felt pen, the flaps striped, a roundel on each wing.
-bool Nuoli(const KOHDE& k) {
+bool Nuoli(KOHDE& k) {
     KAAVA kaava;
     kaava.Reuna = Rgb(30, 40, 95);
     V3 nokka{0, 0, 0.5}, juuri{0.08, 0, -0.4}, karki{0.46, 0.05, -0.32};
@@ -405,7 +405,7 @@ bool Nuoli(const KOHDE& k) {
 
 // Liitaja: broad wings from a newspaper, the tips folded up from the red page of
 // an advertisement and the flaps from a yellow one.
-bool Liitaja(const KOHDE& k) {
+bool Liitaja(KOHDE& k) {
     KAAVA kaava;
     kaava.Reuna = Rgb(22, 22, 24);
     V3 nokka{0, 0, 0.5}, juuri{0.08, 0, -0.42}, karki{0.56, 0.05, -0.2};
@@ -461,7 +461,7 @@ bool Liitaja(const KOHDE& k) {
 
 // Haukka: a swept stunt plane of red origami paper with yellow chevrons, the
 // wing tips split into black fins above and below.
-bool Haukka(const KOHDE& k) {
+bool Haukka(KOHDE& k) {
     KAAVA kaava;
     kaava.Reuna = Rgb(50, 10, 12);
     V3 nokka{0, 0, 0.55}, juuri{0.07, 0, -0.4}, karki{0.5, 0.05, -0.34};
@@ -497,7 +497,7 @@ bool Haukka(const KOHDE& k) {
 
 } // namespace
 
-bool TeeLennokit(const KOHDE& k) {
+bool TeeLennokit(KOHDE& k) {
     bool ok = Nuoli(k);
     ok = Liitaja(k) && ok;
     ok = Haukka(k) && ok;

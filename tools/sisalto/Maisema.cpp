@@ -147,7 +147,7 @@ bool PuussaTaiAidassa(double x, double y, double z) {
     return false;
 }
 
-bool TeeMaisema(const KOHDE& k) {
+bool TeeMaisema(KOHDE& k) {
     bool ok = true;
     std::vector<PUU> puut = Puut();
 

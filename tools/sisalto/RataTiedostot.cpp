@@ -69,7 +69,7 @@ bool Koettele(const char* nimi, const RADAN_LENTO& lento, bool kerro) {
 
 } // namespace
 
-bool TeeRadat(const KOHDE& k) {
+bool TeeRadat(KOHDE& k) {
     bool ok = true;
     bool kerro = getenv("SISALTO_KERRO") != nullptr;
     for (int n = 0; n < RATOJEN_MAARA; n++) {

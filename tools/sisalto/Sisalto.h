@@ -5,18 +5,24 @@
 #include "Kuva.h"
 #include "Malli.h"
 
+#include <set>
 #include <string>
 
-// The folder written to (the data folder itself, ".../Tiedostot"), with '/' inside.
+// The folder written to (the data folder itself, ".../Tiedostot"), with '/' inside,
+// and what has been written there: the manifest the build installs from.
 struct KOHDE {
     std::string Juuri;
+    std::set<std::string> Kirjoitetut; // relative to Juuri, '/' inside
     std::string Polku(const std::string& suhteellinen) const { return Juuri + "/" + suhteellinen; }
+    // The full path of a file about to be written: its folders made, and the
+    // file noted for the manifest.
+    std::string Kirjoitettava(const std::string& suhteellinen);
 };
 
 // Writes bytes to a file of the data folder; false (and a message) on failure.
-bool KirjoitaTiedosto(const KOHDE& k, const std::string& polku, const std::string& sisalto);
-bool Kuva(const KOHDE& k, const std::string& nimi, const KUVA_RGBA& kuva, bool alfa);
-bool Malli(const KOHDE& k, const std::string& nimi, const MALLI& malli);
+bool KirjoitaTiedosto(KOHDE& k, const std::string& polku, const std::string& sisalto);
+bool Kuva(KOHDE& k, const std::string& nimi, const KUVA_RGBA& kuva, bool alfa);
+bool Malli(KOHDE& k, const std::string& nimi, const MALLI& malli);
 
 // The four bubbles, by the number of their object file (1..4): the colour of the
 // surface in direction d (a unit vector of the model, y up), pattern included.
@@ -28,16 +34,16 @@ VARI4 KuplanReuna();
 const double KUPLAN_SADE = 2.25;
 
 // The parts of the data set.
-bool TeeFontti(const KOHDE& k);    // Fontti.tga and MerkkienLeveydet.txt
-bool TeeOsoitin(const KOHDE& k);   // Osoitin.tga
-bool TeeKuplat(const KOHDE& k);    // Kupla1..4 models and their shared texture Kuplat
-bool TeePuhaltaja(const KOHDE& k); // the blower
-bool TeeLennokit(const KOHDE& k);  // the paper planes' models and textures
-bool TeeMaisema(const KOHDE& k);   // Piha and Museo
-bool TeeTekstit(const KOHDE& k);   // load list, object files, plane files
-bool TeeAanet(const KOHDE& k);     // music and sound effects
-bool TeeRadat(const KOHDE& k);     // the six race tracks
-bool TeeHaamu(const KOHDE& k);     // the race ghost's texture Haamu
+bool TeeFontti(KOHDE& k);    // Fontti.tga and MerkkienLeveydet.txt
+bool TeeOsoitin(KOHDE& k);   // Osoitin.tga
+bool TeeKuplat(KOHDE& k);    // Kupla1..4 models and their shared texture Kuplat
+bool TeePuhaltaja(KOHDE& k); // the blower
+bool TeeLennokit(KOHDE& k);  // the paper planes' models and textures
+bool TeeMaisema(KOHDE& k);   // Piha and Museo
+bool TeeTekstit(KOHDE& k);   // load list, object files, plane files
+bool TeeAanet(KOHDE& k);     // music and sound effects
+bool TeeRadat(KOHDE& k);     // the six race tracks
+bool TeeHaamu(KOHDE& k);     // the race ghost's texture Haamu
 
 // Whether a point (world units) is inside a tree's crown in the yard.
 bool PuussaTaiAidassa(double x, double y, double z);
@@ -52,5 +58,5 @@ bool PiirraTeksti(KUVA_RGBA& kuva, int x, int perusviiva, const char* teksti, in
 int TekstinLeveys(const char* teksti, int koko, double leveys);
 
 // The desktop icon at 16, 32, 48, 64, 128 and 256 pixels, as the icon theme lays
-// them out: FOLDER/<n>x<n>/apps/tavio.png (tavio_sisalto --kuvakkeet FOLDER).
-bool TeeKuvakkeet(const std::string& kansio);
+// them out: <n>x<n>/apps/tavio.png in the folder (tavio_sisalto --kuvakkeet FOLDER).
+bool TeeKuvakkeet(KOHDE& k);

@@ -41,7 +41,7 @@ std::string Objekti(const std::string& kuvaus, const std::string& malli,
 
 } // namespace
 
-bool TeeTekstit(const KOHDE& k) {
+bool TeeTekstit(KOHDE& k) {
     // Inside a section, remarks must hold neither '>' nor '#', and no section's
     // keyword may appear before the section itself.
     std::string lista =
