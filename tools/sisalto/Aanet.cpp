@@ -227,8 +227,8 @@ void Normalisoi(RAITA& r, double huippu) {
     }
 }
 
-bool Koodaa(KOHDE& kohde, const std::string& nimi, const RAITA& r, int sarjanumero,
-            float laatu, const char* otsikko) {
+bool Koodaa(KOHDE& kohde, const std::string& polku, const RAITA& r, int sarjanumero, float laatu,
+            const char* otsikko) {
     vorbis_info vi;
     vorbis_info_init(&vi);
     if (vorbis_encode_init_vbr(&vi, 2, TAAJUUS, laatu) != 0) {
@@ -295,7 +295,7 @@ bool Koodaa(KOHDE& kohde, const std::string& nimi, const RAITA& r, int sarjanume
     vorbis_dsp_clear(&vd);
     vorbis_comment_clear(&vc);
     vorbis_info_clear(&vi);
-    return KirjoitaTiedosto(kohde, "Kuuluva/" + nimi, ulos);
+    return KirjoitaTiedosto(kohde, polku, ulos);
 }
 
 // ---- intro.ogg: a calm theme in D major, 84 beats a minute ------------------------
@@ -592,11 +592,11 @@ RAITA Tehoste(int n) {
 } // namespace
 
 bool TeeAanet(KOHDE& k) {
-    bool ok = Koodaa(k, "intro.ogg", Intro(), 0x54415601, 0.3f, "Paper Wings (menu)");
-    ok = Koodaa(k, "demoni.ogg", Demoni(), 0x54415602, 0.3f, "Bubble Chase (flight)") && ok;
-    for (int n = 1; n <= 5; n++)
-        ok = Koodaa(k, "aani" + std::to_string(n) + ".ogg", Tehoste(n), 0x54415610 + n, 0.4f,
-                    "effect") &&
+    bool ok = Koodaa(k, Datassa(VALIKKOMUSIIKKI), Intro(), 0x54415601, 0.3f, "Paper Wings (menu)");
+    ok = Koodaa(k, Datassa(LENTOMUSIIKKI), Demoni(), 0x54415602, 0.3f, "Bubble Chase (flight)") &&
+         ok;
+    for (int n = 1; n <= AANIA; n++)
+        ok = Koodaa(k, Datassa(AANITIEDOSTOT[n - 1]), Tehoste(n), 0x54415610 + n, 0.4f, "effect") &&
              ok;
     return ok;
 }

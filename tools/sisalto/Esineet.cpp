@@ -3,6 +3,7 @@
 #include "Sisalto.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -69,6 +70,16 @@ VARI4 KuplanPinta(int n, V3 d) {
     return c;
 }
 
+std::string KuplanNimi(int n) {
+    return "Kupla" + std::to_string(n);
+}
+
+int KuplanNumero(int laji) {
+    for (int n = 1; n <= KUPLALAJEJA; n++)
+        if (Datassa(KUPLIEN_OBJEKTIT[laji]) == "Objektit/" + KuplanNimi(n) + ".txt") return n;
+    return 0;
+}
+
 VARI4 KuplanReuna() {
     // Warm white: lighter than the grass, warmer than the sky.
     return Rgb(255, 250, 225, 0.95f);
@@ -118,8 +129,8 @@ KUVA_RGBA KuplaKuva(int n) {
     return k;
 }
 
-// A bubble of radius 2.25, the reach within which the plane catches it (2.25 times
-// its scale): what the player sees is what can be caught. Two spheres of 4 rings
+// A bubble of radius KUPLAN_ULOTTUMA, the reach within which the plane catches it
+// (that many times its scale): what the player sees is what can be caught. Two spheres of 4 rings
 // and 8 sectors, 96 triangles, no heavier than the bubble has been: the surface a
 // little inside, and round it a shell turned inside out. Of the shell only the far
 // half faces the eye, and the surface hides all of that but a ring round the edge:
@@ -135,7 +146,7 @@ MALLI KuplaMalli(int n) {
     const UV reuna{0.5, yla - REUNAN_RIVIT / 2.0 / korkeus};
     MALLI m;
     for (int kuori = 0; kuori < 2; kuori++) {
-        const double r = kuori ? KUPLAN_SADE : 0.87 * KUPLAN_SADE;
+        const double r = kuori ? KUPLAN_ULOTTUMA : 0.87 * KUPLAN_ULOTTUMA;
         auto P = [&](int i, int j) {
             double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
             return V3{r * std::sin(lon) * std::cos(lat), r * std::sin(lat),
@@ -165,12 +176,18 @@ MALLI KuplaMalli(int n) {
 
 bool TeeKuplat(KOHDE& k) {
     bool ok = true;
+    for (int laji = 0; laji < KUPLALAJEJA; laji++)
+        if (!KuplanNumero(laji)) {
+            fprintf(stderr, "sisalto: bubble kind %d's object %s is no bubble's\n", laji,
+                    KUPLIEN_OBJEKTIT[laji]);
+            ok = false;
+        }
     KUVA_RGBA kuplat(KUPLAN_LEVEYS, 4 * KUPLAN_KORKEUS);
     for (int n = 1; n <= 4; n++) {
         kuplat.Liita(KuplaKuva(n), 0, (n - 1) * KUPLAN_KORKEUS);
-        ok = Malli(k, "Kupla" + std::to_string(n), KuplaMalli(n)) && ok;
+        ok = Malli(k, KuplanNimi(n), KuplaMalli(n)) && ok;
     }
-    ok = Kuva(k, "Tekstuurit/Kuplat.tga", kuplat, true) && ok;
+    ok = Tekstuuri(k, "Kuplat", kuplat, true) && ok;
     return ok;
 }
 
@@ -239,7 +256,7 @@ bool TeeOsoitin(KOHDE& k) {
                 kuva.P(x, y) =
                     VARI4{summa.r / summa.a, summa.g / summa.a, summa.b / summa.a, summa.a / 16};
         }
-    return Kuva(k, "Tekstuurit/Osoitin.tga", kuva, true);
+    return Tekstuuri(k, OSOITTIMEN_TEKSTUURI, kuva, true);
 }
 
 // ---- The blower ---------------------------------------------------------------
@@ -469,5 +486,5 @@ bool TeePuhaltaja(KOHDE& k) {
                   0.62, 8, lamppu, false);
         m.Prisma(V3{masto.x, huippu + 1.22, masto.z}, huippu + 1.9, 0.8, 0, 8, maali, false);
     }
-    return Kuva(k, "Tekstuurit/Puhaltaja.tga", a.Kuva, false) && Malli(k, "Puhaltaja", m);
+    return Tekstuuri(k, "Puhaltaja", a.Kuva, false) && Malli(k, "Puhaltaja", m);
 }

@@ -9,8 +9,6 @@
 #include <cmath>
 #include <cstdio>
 
-int FONTIN_LEVEYDET[256];
-
 namespace {
 
 const int SIVU = 1024;      // sheet side, pixels: a cell is 64 screen units tall at size 1
@@ -111,13 +109,10 @@ bool TeeFontti(KOHDE& k) {
     for (int koodi = 0; koodi < 256; koodi++) {
         int c = koodi % 16, rivi = koodi / 16; // row 0 of the upright picture holds codes 0..15
         int x0 = c * SOLU, y0 = rivi * SOLU;
-        int n = 0;
-        if (koodi == 0xFC) n = 2;
-        if (koodi == 0xFD) n = 1;
-        if (koodi == 0xFE) n = 4;
-        if (koodi == 0xFF) n = 3;
-        if (n) {
-            PiirraKuplaMerkki(arkki, x0, y0, n, leveydet[koodi]);
+        // The last four codes are the bubble kinds 0..3, which the HUD asks for.
+        if (koodi >= 256 - KUPLALAJEJA) {
+            int n = KuplanNumero(koodi - (256 - KUPLALAJEJA));
+            if (n) PiirraKuplaMerkki(arkki, x0, y0, n, leveydet[koodi]);
             continue;
         }
         unsigned u = EiMerkkia(koodi) ? (unsigned)'?' : Unicode(koodi);
@@ -173,11 +168,10 @@ bool TeeFontti(KOHDE& k) {
     FT_Done_Face(kasvo);
     FT_Done_FreeType(kirjasto);
 
-    for (int i = 0; i < 256; i++) FONTIN_LEVEYDET[i] = leveydet[i];
     std::string teksti = std::to_string(SIVU) + "\n";
     for (int i = 0; i < 256; i++) teksti += std::to_string(leveydet[i]) + "\n";
-    return Kuva(k, "Tekstuurit/Fontti.tga", arkki, true) &&
-           KirjoitaTiedosto(k, "Fontit/MerkkienLeveydet.txt", teksti);
+    return Tekstuuri(k, FONTIN_TEKSTUURI, arkki, true) &&
+           KirjoitaTiedosto(k, Datassa(FONTIN_LEVEYDET), teksti);
 }
 
 bool PiirraTeksti(KUVA_RGBA& kuva, int x, int perusviiva, const char* teksti, int koko,

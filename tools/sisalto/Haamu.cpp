@@ -20,5 +20,5 @@ bool TeeHaamu(KOHDE& k) {
             c.a = 0.42f + 0.12f * pilvi + 0.06f * juova;
             kuva.P(x, y) = c;
         }
-    return Kuva(k, "Tekstuurit/Haamu.tga", kuva, true);
+    return Tekstuuri(k, HAAMUN_TEKSTUURI, kuva, true);
 }

@@ -277,8 +277,7 @@ double Asettele(std::vector<TASO>& tasot) {
     }
 }
 
-template <class F>
-bool TeeLennokki(KOHDE& k, const char* nimi, const KAAVA& kaava, F painatus) {
+template <class F> bool TeeLennokki(KOHDE& k, const char* nimi, const KAAVA& kaava, F painatus) {
     SIJOITUS asento = Asento(kaava);
     std::vector<TASO> tasot;
     std::vector<std::vector<V3>> mallissa;
@@ -357,8 +356,7 @@ bool TeeLennokki(KOHDE& k, const char* nimi, const KAAVA& kaava, F painatus) {
                 }
             }
     }
-    std::string tekstuuri = std::string("Tekstuurit/") + nimi + ".tga";
-    return Kuva(k, tekstuuri, kuva, false) && Malli(k, nimi, malli);
+    return Tekstuuri(k, nimi, kuva, false) && Malli(k, nimi, malli);
 }
 
 // ---- The three ---------------------------------------------------------------

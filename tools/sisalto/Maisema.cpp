@@ -3,7 +3,7 @@
 // (the building as the landmark, and the sky dome round everything).
 //
 // The yard's fence runs round the blowers' range (x -24..24, z -34..54 in model
-// units); the plane starts at (-10, 10, 0). The museum stands north of the yard.
+// units), where every flight starts. The museum stands north of the yard.
 // Everything faces the sun in the painted brightness of its tiles, since the
 // game draws without lights.
 #include "Maisema.h"
@@ -130,9 +130,9 @@ void Aita(MALLI& m, V3 a, V3 b, const MATERIAALI& puu) {
 bool PuussaTaiAidassa(double x, double y, double z) {
     static const std::vector<PUU> puut = Puut();
     // World units to the yard's metres.
-    x /= 10;
-    y /= 10;
-    z /= 10;
+    x /= MAISEMAN_SKAALA;
+    y /= MAISEMAN_SKAALA;
+    z /= MAISEMAN_SKAALA;
     for (const PUU& p : puut) {
         double dx = x - p.x, dz = z - p.z;
         double r = p.laji ? p.korkeus * 0.27 : p.korkeus * 0.33;
@@ -203,7 +203,7 @@ bool TeeMaisema(KOHDE& k) {
         // The ground last: the renderer draws a model's triangles in order, and
         // what stands on the ground hides some of it before it is shaded.
         ok = TeePihanMaa(a, m, puut) && ok;
-        ok = Kuva(k, "Tekstuurit/Piha.tga", a.Kuva, false) && ok;
+        ok = Tekstuuri(k, "Piha", a.Kuva, false) && ok;
         ok = Malli(k, "Piha", m) && ok;
     }
 
@@ -401,7 +401,7 @@ bool TeeMaisema(KOHDE& k) {
                              T(i + 1, j + 1));
                 }
         }
-        ok = Kuva(k, "Tekstuurit/Museo.tga", a.Kuva, false) && ok;
+        ok = Tekstuuri(k, "Museo", a.Kuva, false) && ok;
         ok = Malli(k, "Museo", m) && ok;
     }
     return ok;

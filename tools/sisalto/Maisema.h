@@ -8,7 +8,7 @@
 
 constexpr double PII = 3.14159265358979;
 
-// The fence runs round the blowers' range; the plane starts at (-10, 10, 0).
+// The fence runs round the blowers' range, where every flight starts (LENNON_ALKU_*).
 constexpr double AIDAN_X = 24, AIDAN_Z0 = -34, AIDAN_Z1 = 54;
 constexpr double TIE_Z = -45;               // the road south of the yard
 constexpr double AUKIO_X = 0, AUKIO_Z = 10; // the round plaza with the fountain

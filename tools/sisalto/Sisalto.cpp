@@ -68,9 +68,19 @@ bool KirjoitaTiedosto(KOHDE& k, const std::string& polku, const std::string& sis
     return ok;
 }
 
-bool Kuva(KOHDE& k, const std::string& nimi, const KUVA_RGBA& kuva, bool alfa) {
-    bool ok = TallennaTGA(k.Kirjoitettava(nimi), kuva, alfa);
-    if (!ok) fprintf(stderr, "sisalto: cannot write %s\n", nimi.c_str());
+std::string Datassa(const char* pelinPolku) {
+    std::string polku = pelinPolku;
+    const std::string juuri = "Tiedostot\\";
+    if (polku.compare(0, juuri.size(), juuri) == 0) polku.erase(0, juuri.size());
+    for (char& c : polku)
+        if (c == '\\') c = '/';
+    return polku;
+}
+
+bool Tekstuuri(KOHDE& k, const std::string& nimi, const KUVA_RGBA& kuva, bool alfa) {
+    std::string tiedosto = "Tekstuurit/" + nimi + ".tga";
+    bool ok = TallennaTGA(k.Kirjoitettava(tiedosto), kuva, alfa);
+    if (!ok) fprintf(stderr, "sisalto: cannot write %s\n", tiedosto.c_str());
     return ok;
 }
 

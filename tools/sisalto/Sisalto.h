@@ -1,9 +1,12 @@
 // The content generator of the game: every picture, model, text file, track and
-// sound under Tiedostot is made here, the same bytes on every run.
+// sound under Tiedostot is made here, the same bytes on every run. The names and
+// numbers the game goes by come from files/Sisalto.h.
 #pragma once
 
 #include "Kuva.h"
 #include "Malli.h"
+
+#include "files/Sisalto.h"
 
 #include <set>
 #include <string>
@@ -19,19 +22,28 @@ struct KOHDE {
     std::string Kirjoitettava(const std::string& suhteellinen);
 };
 
-// Writes bytes to a file of the data folder; false (and a message) on failure.
+// A path as files/Sisalto.h gives it ("Tiedostot\\Kuuluva\\aani1.ogg"), relative to
+// the data folder as written here ("Kuuluva/aani1.ogg").
+std::string Datassa(const char* pelinPolku);
+
+// Write a file of the data folder; false (and a message) on failure. A texture
+// and a model go by the name the load list gives them (Tekstuurit/<nimi>.tga,
+// 3D Mallit/<nimi>.3ds).
 bool KirjoitaTiedosto(KOHDE& k, const std::string& polku, const std::string& sisalto);
-bool Kuva(KOHDE& k, const std::string& nimi, const KUVA_RGBA& kuva, bool alfa);
+bool Tekstuuri(KOHDE& k, const std::string& nimi, const KUVA_RGBA& kuva, bool alfa);
 bool Malli(KOHDE& k, const std::string& nimi, const MALLI& malli);
 
-// The four bubbles, by the number of their object file (1..4): the colour of the
-// surface in direction d (a unit vector of the model, y up), pattern included.
+// The four bubble designs go by a number (1..4), which their model and object
+// file carry in their names (Kupla<n>) and which picks their band of the shared
+// texture Kuplat. The kinds' object files in files/Sisalto.h say which design
+// each kind shows.
+std::string KuplanNimi(int n);
+int KuplanNumero(int laji); // 0 when the kind's object file is no design's
+// Design n's colour of the surface in direction d (a unit vector of the model, y
+// up), pattern included.
 VARI4 KuplanPinta(int n, V3 d);
 // The colour of every bubble's rim.
 VARI4 KuplanReuna();
-// A bubble's radius in model units: the game catches a bubble within 2.25 times
-// its scale of the plane.
-const double KUPLAN_SADE = 2.25;
 
 // The parts of the data set.
 bool TeeFontti(KOHDE& k);    // Fontti.tga and MerkkienLeveydet.txt
@@ -47,9 +59,6 @@ bool TeeHaamu(KOHDE& k);     // the race ghost's texture Haamu
 
 // Whether a point (world units) is inside a tree's crown in the yard.
 bool PuussaTaiAidassa(double x, double y, double z);
-
-// The glyph widths of the font sheet once TeeFontti has run (for the self-check).
-extern int FONTIN_LEVEYDET[256];
 
 // Lettering painted into textures (DejaVu Serif Bold): the pen starts at x on the
 // baseline; `leveys` narrows or widens the letters.

@@ -4,6 +4,8 @@
 // Windows-1252 bytes: \xE4 is a-umlaut, \xF6 o-umlaut.
 #include "Sisalto.h"
 
+#include <vector>
+
 namespace {
 
 struct LENNOKKI {
@@ -18,19 +20,27 @@ const LENNOKKI LENNOKIT[] = {
     {"Haukka", "Hawk", "Haukka: nuolisiipinen taitolentokone, punaista origamipaperia."},
 };
 
-// The four bubbles share the texture Kuplat, each its own band of it.
-const char* TEKSTUURIT[][2] = {
-    {"Fontti.tga", "Fontti"}, {"Osoitin.tga", "Osoitin"},     {"Piha.tga", "Piha"},
-    {"Museo.tga", "Museo"},   {"Puhaltaja.tga", "Puhaltaja"}, {"Kuplat.tga", "Kuplat"},
-    {"Nuoli.tga", "Nuoli"},   {"Liitaja.tga", "Liitaja"},     {"Haukka.tga", "Haukka"},
-    {"Haamu.tga", "Haamu"},
+// Every texture and model goes by the name of its file. The four bubbles share
+// the texture Kuplat, each its own band of it.
+const std::vector<std::string> TEKSTUURIT = {
+    FONTIN_TEKSTUURI, OSOITTIMEN_TEKSTUURI,
+    "Piha",           "Museo",
+    "Puhaltaja",      "Kuplat",
+    "Nuoli",          "Liitaja",
+    "Haukka",         HAAMUN_TEKSTUURI,
 };
 
-const char* MALLIT[][2] = {
-    {"Piha.3ds", "Piha"},     {"Museo.3ds", "Museo"},   {"Puhaltaja.3ds", "Puhaltaja"},
-    {"Kupla1.3ds", "Kupla1"}, {"Kupla2.3ds", "Kupla2"}, {"Kupla3.3ds", "Kupla3"},
-    {"Kupla4.3ds", "Kupla4"}, {"Nuoli.3ds", "Nuoli"},   {"Liitaja.3ds", "Liitaja"},
-    {"Haukka.3ds", "Haukka"},
+const std::vector<std::string> MALLIT = {
+    "Piha",        "Museo",       "Puhaltaja", KuplanNimi(1), KuplanNimi(2),
+    KuplanNimi(3), KuplanNimi(4), "Nuoli",     "Liitaja",     "Haukka",
+};
+
+// The remarks of the bubbles' object files, by design number.
+const char* const KUPLIEN_KUVAUKSET[KUPLALAJEJA] = {
+    "sininen, renkaat",
+    "oranssi, pilkut",
+    "vihre\xE4, lohkot",
+    "violetti, siksak",
 };
 
 std::string Objekti(const std::string& kuvaus, const std::string& malli,
@@ -60,32 +70,33 @@ bool TeeTekstit(KOHDE& k) {
         "\n"
         "Tekstuurit (TGA, 24 tai 32 bitti\xE4) kansiosta Tiedostot\\Tekstuurit:\n"
         "TEKSTUURIT\n";
-    for (auto& t : TEKSTUURIT) lista += std::string(">") + t[0] + "=" + t[1] + ";\n";
+    for (const std::string& t : TEKSTUURIT) lista += ">" + t + ".tga=" + t + ";\n";
     lista += "Lis\xE4\xE4 oma tekstuurisi t\xE4h\xE4n, esimerkiksi Oma.tga nimell\xE4 Oma.\n#\n\n";
     lista += "3D-mallit (3DS) kansiosta Tiedostot\\3D Mallit:\n3D_MALLIT\n";
-    for (auto& m : MALLIT) lista += std::string(">") + m[0] + "=" + m[1] + ";\n";
+    for (const std::string& m : MALLIT) lista += ">" + m + ".3ds=" + m + ";\n";
     lista += "Lis\xE4\xE4 oma mallisi t\xE4h\xE4n. Nokka osoittaa +Z, yl\xF6s on +Y.\n#\n\n";
     lista += "Lennokit kansiosta Tiedostot\\PP (ota mallia Nuoli.txt-tiedostosta):\nPAPERPLANE\n";
     for (auto& l : LENNOKIT) lista += std::string(">") + l.Tiedosto + ".txt;\n";
     lista += "Lis\xE4\xE4 oma lennokkisi t\xE4h\xE4n.\n#\n";
 
-    bool ok = KirjoitaTiedosto(k, "LatausLista.txt", lista);
-    ok = KirjoitaTiedosto(k, "Objektit/Piha.txt",
+    bool ok = KirjoitaTiedosto(k, Datassa(LATAUSLISTA), lista);
+    ok = KirjoitaTiedosto(k, Datassa(PIHAN_OBJEKTI),
                           Objekti("Piha: maa, polut, puut, aidat ja taivas.", "Piha", "Piha")) &&
          ok;
     ok = KirjoitaTiedosto(
-             k, "Objektit/Museo.txt",
+             k, Datassa(MUSEON_OBJEKTI),
              Objekti("Museo: pihan p\xE4\xE4ss\xE4 seisova museorakennus.", "Museo", "Museo")) &&
          ok;
-    ok = KirjoitaTiedosto(k, "Objektit/Puhaltaja.txt",
+    ok = KirjoitaTiedosto(k, Datassa(PUHALTAJAN_OBJEKTI),
                           Objekti("Puhaltaja: kuplia puhaltava kone.", "Puhaltaja", "Puhaltaja")) &&
          ok;
-    const char* kuplat[4] = {"sininen, renkaat", "oranssi, pilkut", "vihre\xE4, lohkot",
-                             "violetti, siksak"};
-    for (int n = 1; n <= 4; n++) {
-        std::string nimi = "Kupla" + std::to_string(n);
-        ok = KirjoitaTiedosto(k, "Objektit/" + nimi + ".txt",
-                              Objekti(nimi + ": " + kuplat[n - 1] + ".", nimi, "Kuplat")) &&
+    for (int laji = 0; laji < KUPLALAJEJA; laji++) {
+        int n = KuplanNumero(laji); // none: TeeKuplat tells
+        if (!n) continue;
+        std::string nimi = KuplanNimi(n);
+        ok = KirjoitaTiedosto(
+                 k, Datassa(KUPLIEN_OBJEKTIT[laji]),
+                 Objekti(nimi + ": " + KUPLIEN_KUVAUKSET[n - 1] + ".", nimi, "Kuplat")) &&
              ok;
     }
     for (const LENNOKKI& l : LENNOKIT) {
