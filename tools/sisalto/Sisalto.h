@@ -10,6 +10,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 // The folder written to (the data folder itself, ".../Tiedostot"), with '/' inside,
 // and what has been written there: the manifest the build installs from.
@@ -56,6 +57,17 @@ bool TeeTekstit(KOHDE& k);   // load list, object files, plane files
 bool TeeAanet(KOHDE& k);     // music and sound effects
 bool TeeRadat(KOHDE& k);     // the six race tracks
 bool TeeHaamu(KOHDE& k);     // the race ghost's texture Haamu
+
+// The paper planes, in the order the menus offer them. One entry is a whole
+// plane: its plane file PP/<Tiedosto>.txt, its model and texture of that name,
+// and its lines in the load list all follow from it.
+struct LENNOKKI {
+    const char* Tiedosto; // the plane file's name, and its model's and texture's
+    const char* Nimi;     // the name the menus show
+    const char* Kuvaus;   // the remark at the top of the plane file (Windows-1252)
+    bool (*Tee)(KOHDE& k, const char* nimi); // folds and prints it: model and texture `nimi`
+};
+extern const std::vector<LENNOKKI> LENNOKIT;
 
 // Whether a point (world units) is inside a tree's crown in the yard.
 bool PuussaTaiAidassa(double x, double y, double z);

@@ -4,36 +4,14 @@
 // Windows-1252 bytes: \xE4 is a-umlaut, \xF6 o-umlaut.
 #include "Sisalto.h"
 
-#include <vector>
-
 namespace {
 
-struct LENNOKKI {
-    const char* Tiedosto; // plane file and the name of its model and texture
-    const char* Nimi;     // the name the menus show
-    const char* Kuvaus;   // remark at the top of the plane file
-};
-
-const LENNOKKI LENNOKIT[] = {
-    {"Nuoli", "Dart", "Nuoli: perinteinen nuolimalli ruutupaperista."},
-    {"Liitaja", "Glider", "Liit\xE4j\xE4: leve\xE4t siivet ja yl\xF6s taitetut k\xE4rjet."},
-    {"Haukka", "Hawk", "Haukka: nuolisiipinen taitolentokone, punaista origamipaperia."},
-};
-
-// Every texture and model goes by the name of its file. The four bubbles share
-// the texture Kuplat, each its own band of it.
-const std::vector<std::string> TEKSTUURIT = {
-    FONTIN_TEKSTUURI, OSOITTIMEN_TEKSTUURI,
-    "Piha",           "Museo",
-    "Puhaltaja",      "Kuplat",
-    "Nuoli",          "Liitaja",
-    "Haukka",         HAAMUN_TEKSTUURI,
-};
-
-const std::vector<std::string> MALLIT = {
-    "Piha",        "Museo",       "Puhaltaja", KuplanNimi(1), KuplanNimi(2),
-    KuplanNimi(3), KuplanNimi(4), "Nuoli",     "Liitaja",     "Haukka",
-};
+// Every texture and model goes by the name of its file; the planes' come between
+// these. The four bubbles share the texture Kuplat, each its own band of it.
+const char* const TEKSTUURIT_ENNEN[] = {FONTIN_TEKSTUURI, OSOITTIMEN_TEKSTUURI, "Piha",
+                                        "Museo",          "Puhaltaja",          "Kuplat"};
+const char* const TEKSTUURIT_JALKEEN[] = {HAAMUN_TEKSTUURI};
+const char* const MALLIT_ENNEN[] = {"Piha", "Museo", "Puhaltaja"}; // then the bubbles'
 
 // The remarks of the bubbles' object files, by design number.
 const char* const KUPLIEN_KUVAUKSET[KUPLALAJEJA] = {
@@ -49,9 +27,11 @@ std::string Objekti(const std::string& kuvaus, const std::string& malli,
            ";\n#END_OF_FILE;\n";
 }
 
-} // namespace
+std::string Osionrivi(const std::string& nimi, const char* paate) {
+    return ">" + nimi + paate + "=" + nimi + ";\n";
+}
 
-bool TeeTekstit(KOHDE& k) {
+std::string Latauslista() {
     // Inside a section, remarks must hold neither '>' nor '#', and no section's
     // keyword may appear before the section itself.
     std::string lista =
@@ -70,19 +50,25 @@ bool TeeTekstit(KOHDE& k) {
         "\n"
         "Tekstuurit (TGA, 24 tai 32 bitti\xE4) kansiosta Tiedostot\\Tekstuurit:\n"
         "TEKSTUURIT\n";
-    for (const std::string& t : TEKSTUURIT) lista += ">" + t + ".tga=" + t + ";\n";
+    for (const char* t : TEKSTUURIT_ENNEN) lista += Osionrivi(t, ".tga");
+    for (const LENNOKKI& l : LENNOKIT) lista += Osionrivi(l.Tiedosto, ".tga");
+    for (const char* t : TEKSTUURIT_JALKEEN) lista += Osionrivi(t, ".tga");
     lista += "Lis\xE4\xE4 oma tekstuurisi t\xE4h\xE4n, esimerkiksi Oma.tga nimell\xE4 Oma.\n#\n\n";
     lista += "3D-mallit (3DS) kansiosta Tiedostot\\3D Mallit:\n3D_MALLIT\n";
-    for (const std::string& m : MALLIT) lista += ">" + m + ".3ds=" + m + ";\n";
+    for (const char* m : MALLIT_ENNEN) lista += Osionrivi(m, ".3ds");
+    for (int n = 1; n <= KUPLALAJEJA; n++) lista += Osionrivi(KuplanNimi(n), ".3ds");
+    for (const LENNOKKI& l : LENNOKIT) lista += Osionrivi(l.Tiedosto, ".3ds");
     lista += "Lis\xE4\xE4 oma mallisi t\xE4h\xE4n. Nokka osoittaa +Z, yl\xF6s on +Y.\n#\n\n";
-    lista += "Lennokit kansiosta Tiedostot\\PP (ota mallia Nuoli.txt-tiedostosta):\nPAPERPLANE\n";
-    for (auto& l : LENNOKIT) lista += std::string(">") + l.Tiedosto + ".txt;\n";
+    lista += std::string("Lennokit kansiosta Tiedostot\\PP (ota mallia ") + LENNOKIT[0].Tiedosto +
+             ".txt-tiedostosta):\nPAPERPLANE\n";
+    for (const LENNOKKI& l : LENNOKIT) lista += std::string(">") + l.Tiedosto + ".txt;\n";
     lista += "Lis\xE4\xE4 oma lennokkisi t\xE4h\xE4n.\n#\n";
+    return lista;
+}
 
-    bool ok = KirjoitaTiedosto(k, Datassa(LATAUSLISTA), lista);
-    ok = KirjoitaTiedosto(k, Datassa(PIHAN_OBJEKTI),
-                          Objekti("Piha: maa, polut, puut, aidat ja taivas.", "Piha", "Piha")) &&
-         ok;
+bool TeeObjektit(KOHDE& k) {
+    bool ok = KirjoitaTiedosto(k, Datassa(PIHAN_OBJEKTI),
+                               Objekti("Piha: maa, polut, puut, aidat ja taivas.", "Piha", "Piha"));
     ok = KirjoitaTiedosto(
              k, Datassa(MUSEON_OBJEKTI),
              Objekti("Museo: pihan p\xE4\xE4ss\xE4 seisova museorakennus.", "Museo", "Museo")) &&
@@ -99,19 +85,30 @@ bool TeeTekstit(KOHDE& k) {
                  Objekti(nimi + ": " + KUPLIEN_KUVAUKSET[n - 1] + ".", nimi, "Kuplat")) &&
              ok;
     }
-    for (const LENNOKKI& l : LENNOKIT) {
-        std::string t = std::string(l.Kuvaus) +
-                        "\nKopioi t\xE4m\xE4 tiedosto omalle lennokillesi ja vaihda nimet.\n\n"
-                        "Nimi, joka n\xE4kyy valikossa:\n#PP;\n>" +
-                        l.Nimi +
-                        ";\n"
-                        "3D-malli ja tekstuuri latauslistan nimill\xE4:\n#3D_MALLI;\n>" +
-                        l.Tiedosto + ";\n#TEKSTUURI;\n>" + l.Tiedosto +
-                        ";\n"
-                        "Lentoarvot (peli ei viel\xE4 k\xE4yt\xE4 niit\xE4):\n"
-                        "#MASSA;\n>1.0;\n#MASSAJAKAUMA;\n>0;\n#SIIPIALA;\n>0;\n"
-                        "#AERODYNAAMISUUS;\n>1.0;\n#END_OF_FILE;\n";
-        ok = KirjoitaTiedosto(k, std::string("PP/") + l.Tiedosto + ".txt", t) && ok;
-    }
+    return ok;
+}
+
+std::string Lennokkitiedosto(const LENNOKKI& l) {
+    return std::string(l.Kuvaus) +
+           "\nKopioi t\xE4m\xE4 tiedosto omalle lennokillesi ja vaihda nimet.\n\n"
+           "Nimi, joka n\xE4kyy valikossa:\n#PP;\n>" +
+           l.Nimi +
+           ";\n"
+           "3D-malli ja tekstuuri latauslistan nimill\xE4:\n#3D_MALLI;\n>" +
+           l.Tiedosto + ";\n#TEKSTUURI;\n>" + l.Tiedosto +
+           ";\n"
+           "Lentoarvot (peli ei viel\xE4 k\xE4yt\xE4 niit\xE4):\n"
+           "#MASSA;\n>1.0;\n#MASSAJAKAUMA;\n>0;\n#SIIPIALA;\n>0;\n"
+           "#AERODYNAAMISUUS;\n>1.0;\n#END_OF_FILE;\n";
+}
+
+} // namespace
+
+bool TeeTekstit(KOHDE& k) {
+    bool ok = KirjoitaTiedosto(k, Datassa(LATAUSLISTA), Latauslista());
+    ok = TeeObjektit(k) && ok;
+    for (const LENNOKKI& l : LENNOKIT)
+        ok = KirjoitaTiedosto(k, std::string("PP/") + l.Tiedosto + ".txt", Lennokkitiedosto(l)) &&
+             ok;
     return ok;
 }
