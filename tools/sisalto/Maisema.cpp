@@ -295,9 +295,9 @@ bool TeeMaisema(KOHDE& k) {
         MALLI m;
         const double X = 17, Z0 = 60, Z1 = 75, Y0 = 1, Y1 = 10;
         // Plinth and front steps.
-        Pala(m, V3{-19, 0, MUSEO_Z0}, V3{19, Y0, MUSEO_Z1}, kivi);
+        Pala(m, V3{-MUSEON_LEVEYS, 0, MUSEO_Z0}, V3{MUSEON_LEVEYS, Y0, MUSEO_Z1}, kivi);
         for (int i = 0; i < 3; i++)
-            Pala(m, V3{-9.5 + i * 0.3, 0, 54.6 + i * 0.8},
+            Pala(m, V3{-9.5 + i * 0.3, 0, MUSEON_ETU + i * 0.8},
                  V3{9.5 - i * 0.3, Y0 * (i + 1) / 3.0, 57.2}, kivi);
         // Walls in bays of about four metres, a window in each; the middle bay of
         // the front is the door.
@@ -323,7 +323,7 @@ bool TeeMaisema(KOHDE& k) {
         // Cornice and a low roof with a dome on a drum in the middle.
         Pala(m, V3{-X - 0.4, Y1, Z0 - 0.4}, V3{X + 0.4, Y1 + 0.8, Z1 + 0.4}, kivi);
         {
-            double yk = Y1 + 0.8, yh = Y1 + 3.2;
+            double yk = Y1 + 0.8, yh = MUSEON_KATTO;
             V3 a1{-X - 0.4, yk, Z0 - 0.4}, b1{X + 0.4, yk, Z0 - 0.4}, c1{X + 0.4, yk, Z1 + 0.4},
                 d1{-X - 0.4, yk, Z1 + 0.4};
             V3 r0{-X + 6, yh, (Z0 + Z1) / 2}, r1{X - 6, yh, (Z0 + Z1) / 2};
@@ -332,20 +332,22 @@ bool TeeMaisema(KOHDE& k) {
             m.Kolmio(a1, d1, r0, katto);
             m.Kolmio(c1, b1, r1, katto);
         }
-        V3 rumpu{0, Y1 + 2.0, (Z0 + Z1) / 2};
-        m.Prisma(rumpu, Y1 + 5.2, 4.6, 4.6, 14, seina, false);
-        Pala(m, V3{-4.9, Y1 + 5.2, rumpu.z - 4.9}, V3{4.9, Y1 + 5.7, rumpu.z + 4.9}, kivi);
+        V3 rumpu{0, Y1 + 2.0, KUPOLIN_Z};
+        m.Prisma(rumpu, Y1 + 5.2, RUMMUN_SADE, RUMMUN_SADE, 14, seina, false);
+        Pala(m, V3{-RUMMUN_LAATTA, Y1 + 5.2, rumpu.z - RUMMUN_LAATTA},
+             V3{RUMMUN_LAATTA, KUPOLIN_ALKU, rumpu.z + RUMMUN_LAATTA}, kivi);
         MALLI kupoli;
-        kupoli.Pallo(V3{0, Y1 + 5.7, rumpu.z}, 4.7, 0.85, kupari, 4, 0.0, 1);
+        kupoli.Pallo(V3{0, KUPOLIN_ALKU, rumpu.z}, KUPOLIN_SADE, KUPOLIN_MADALLUS, kupari, 4, 0.0,
+                     1);
         // Only the upper half of the ball: drop triangles below its middle.
         for (size_t i = 0; i + 2 < kupoli.Kulmat.size(); i += 3) {
             double y = (kupoli.Kulmat[i].y + kupoli.Kulmat[i + 1].y + kupoli.Kulmat[i + 2].y) / 3;
-            if (y >= Y1 + 5.7)
+            if (y >= KUPOLIN_ALKU)
                 m.Kulmat.insert(m.Kulmat.end(), kupoli.Kulmat.begin() + (long)i,
                                 kupoli.Kulmat.begin() + (long)i + 3);
         }
         m.Prisma(V3{0, Y1 + 9.6, rumpu.z}, Y1 + 11.0, 0.7, 0.7, 8, pylvas, true);
-        m.Prisma(V3{0, Y1 + 11.0, rumpu.z}, Y1 + 12.6, 0.9, 0, 8, kupari, false);
+        m.Prisma(V3{0, Y1 + 11.0, rumpu.z}, LYHDYN_HUIPPU, LYHDYN_SADE, 0, 8, kupari, false);
         // The portico: six columns, the frieze with the name, and the pediment.
         for (int i = 0; i < 6; i++) {
             double x = -7.5 + 3 * i;
@@ -362,12 +364,12 @@ bool TeeMaisema(KOHDE& k) {
             m.Nelio(V3{x0, ya, z0}, V3{x0, ya, z1}, V3{x0, yb, z1}, V3{x0, yb, z0}, kivi);
             m.Nelio(V3{x0, ya, z0}, V3{x1, ya, z0}, V3{x1, ya, z1}, V3{x0, ya, z1},
                     kivi); // ceiling
-            double yp = yb + 3.2;
+            const double yp = PAADYN_HARJA, xp = PAADYN_LEVEYS, zp = PAADYN_TAKA;
             m.Kolmio(V3{x1 + 0.3, yb, z0 - 0.2}, V3{x0 - 0.3, yb, z0 - 0.2}, V3{0, yp, z0 - 0.2},
                      pylvas);
-            V3 harja0{0, yp, z0 - 0.4}, harja1{0, yp, z1 + 2};
-            m.Nelio(V3{x1 + 0.5, yb, z1 + 2}, V3{x1 + 0.5, yb, z0 - 0.4}, harja0, harja1, katto);
-            m.Nelio(V3{x0 - 0.5, yb, z0 - 0.4}, V3{x0 - 0.5, yb, z1 + 2}, harja1, harja0, katto);
+            V3 harja0{0, yp, z0 - 0.4}, harja1{0, yp, zp};
+            m.Nelio(V3{xp, yb, zp}, V3{xp, yb, z0 - 0.4}, harja0, harja1, katto);
+            m.Nelio(V3{-xp, yb, z0 - 0.4}, V3{-xp, yb, zp}, harja1, harja0, katto);
         }
         // The sky: a dome of radius 100 over the yard, facing inwards, with a skirt
         // below the ground so that no gap shows at the horizon.

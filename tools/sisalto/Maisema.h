@@ -14,7 +14,7 @@ constexpr double TIE_Z = -45;               // the road south of the yard
 constexpr double AUKIO_X = 0, AUKIO_Z = 10; // the round plaza with the fountain
 constexpr double LAMPI_X = -14, LAMPI_Z = -19;
 constexpr double KUKKA1[2] = {12, -12}, KUKKA2[2] = {-11, 28}, KUKKA3[2] = {11, 28};
-constexpr double MUSEO_Z0 = 57, MUSEO_Z1 = 76;
+constexpr double MUSEO_Z0 = 57, MUSEO_Z1 = MUSEON_TAKA; // the museum's plinth, front to back
 
 struct PUU {
     double x, z, korkeus;
