@@ -1,4 +1,5 @@
-// The yard's map, shared by the scenery (Maisema.cpp) and its ground (PihanMaa.cpp).
+// The yard's map, shared by the scenery (Maisema.cpp, Museo.cpp) and the yard's
+// ground (PihanMaa.cpp).
 // Model units are metres; the game draws the yard at scale 10.
 #pragma once
 
@@ -40,3 +41,9 @@ constexpr int PIHAN_LEVEYS = 1024, PIHAN_KORKEUS = 2048;
 // Paints the ground into the atlas and adds its triangles to the model; false when
 // its tiles do not fit.
 bool TeePihanMaa(ATLAS& a, MALLI& m, const std::vector<PUU>& puut);
+
+// A box from corner a to corner b: a fence rail, a bench, a slab of stone.
+void Pala(MALLI& m, V3 a, V3 b, const MATERIAALI& mat);
+
+// The museum and the sky dome round the scene: its model and texture.
+bool TeeMuseo(KOHDE& k);
