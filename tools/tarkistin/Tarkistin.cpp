@@ -351,13 +351,15 @@ void TarkistaAanet(TARKISTUS& t) {
     } aanet[] = {
         {VALIKKOMUSIIKKI, true, "the menus are silent"},
         {LENTOMUSIIKKI, true, "the flights are silent"},
-        {AANITIEDOSTOT[AANI_EI_SIJAA], false, "key 1 in the menus plays nothing"},
+        {AANITIEDOSTOT[AANI_EI_SIJAA], false,
+         "a result out of the Top-20 and key 1 in the menus are silent"},
         {AANITIEDOSTOT[AANI_LOPPU], false,
          "the end of a flight and the clearing of the bubbles are silent"},
         {AANITIEDOSTOT[AANI_KOLME], false, "key 3 in the menus plays nothing"},
         {AANITIEDOSTOT[AANI_KUPLA], false,
          "picking the wanted bubble and reaching a race bubble are silent"},
-        {AANITIEDOSTOT[AANI_SIJA], false, "key 5 in the menus plays nothing"},
+        {AANITIEDOSTOT[AANI_SIJA], false,
+         "a result in the Top-20 and key 5 in the menus are silent"},
     };
     for (const auto& a : aanet) {
         const std::string polku = Polku(a.polku);
