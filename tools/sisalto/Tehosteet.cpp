@@ -6,23 +6,28 @@
 
 namespace {
 
+// `sekunnit` of a sound whose sample at time t (seconds) is aani(t), taken in
+// order (the sound may keep a state from one sample to the next).
+template <class F> std::vector<float> Naytteet(double sekunnit, F aani) {
+    std::vector<float> s((size_t)(sekunnit * TAAJUUS));
+    for (size_t j = 0; j < s.size(); j++) s[j] = (float)aani((double)j / TAAJUUS);
+    return s;
+}
+
 // A result out of the Top-20: two falling, sagging tones.
 RAITA EiSijaa() {
     RAITA r(1.3);
     for (int i = 0; i < 2; i++) {
         double f0 = i ? 330 : 392;
-        size_t m = (size_t)(0.55 * TAAJUUS);
-        std::vector<float> s(m);
         double vaihe = 0;
-        for (size_t j = 0; j < m; j++) {
-            double t = (double)j / TAAJUUS;
+        auto savel = [&](double t) {
             double f = f0 * (1 - 0.12 * t / 0.55) * (1 + 0.012 * std::sin(2 * PII * 6 * t));
             vaihe += f / TAAJUUS;
             double v = std::fmin(1.0, t * 80) * std::exp(-t / 0.35);
-            s[j] = (float)(v * (std::sin(2 * PII * vaihe) + 0.35 * std::sin(4 * PII * vaihe) +
-                                0.2 * std::sin(6 * PII * vaihe)));
-        }
-        r.Lisaa(i * 0.45, s, 0.6, i ? 0.15 : -0.15);
+            return v * (std::sin(2 * PII * vaihe) + 0.35 * std::sin(4 * PII * vaihe) +
+                        0.2 * std::sin(6 * PII * vaihe));
+        };
+        r.Lisaa(i * 0.45, Naytteet(0.55, savel), 0.6, i ? 0.15 : -0.15);
     }
     Normalisoi(r, 0.8);
     return r;
@@ -33,19 +38,16 @@ RAITA EiSijaa() {
 RAITA Loppu() {
     NOPPA noppa(102);
     RAITA r(1.2);
-    size_t m = (size_t)(1.1 * TAAJUUS);
-    std::vector<float> s(m);
     double a = 0;
-    for (size_t j = 0; j < m; j++) {
-        double t = (double)j / TAAJUUS;
+    auto aani = [&](double t) {
         double x = noppa.Kohina();
         double raja = 0.6 * std::exp(-t / 0.25) + 0.02;
         a += raja * (x - a);
         double rutina = a * std::exp(-t / 0.3) * (1 + 0.5 * std::sin(2 * PII * 31 * t));
         double jysahdys = std::sin(2 * PII * (70 * t - 25 * t * t)) * std::exp(-t / 0.25);
-        s[j] = (float)(rutina * 1.5 + 0.8 * jysahdys);
-    }
-    r.Lisaa(0, s, 1.0, 0);
+        return rutina * 1.5 + 0.8 * jysahdys;
+    };
+    r.Lisaa(0, Naytteet(1.1, aani), 1.0, 0);
     Normalisoi(r, 0.85);
     return r;
 }
@@ -62,16 +64,13 @@ RAITA Kolme() {
 // A wanted bubble picked, a race bubble reached: a quick rising bloop and a sparkle.
 RAITA Kupla() {
     RAITA r(0.45);
-    size_t m = (size_t)(0.18 * TAAJUUS);
-    std::vector<float> s(m);
     double vaihe = 0;
-    for (size_t j = 0; j < m; j++) {
-        double t = (double)j / TAAJUUS;
+    auto bloop = [&](double t) {
         double f = 380 * std::pow(3.2, t / 0.09);
         vaihe += f / TAAJUUS;
-        s[j] = (float)(std::sin(2 * PII * vaihe) * std::fmin(1.0, t * 600) * std::exp(-t / 0.07));
-    }
-    r.Lisaa(0, s, 0.8, 0);
+        return std::sin(2 * PII * vaihe) * std::fmin(1.0, t * 600) * std::exp(-t / 0.07);
+    };
+    r.Lisaa(0, Naytteet(0.18, bloop), 0.8, 0);
     r.Lisaa(0.07, Kello(Taajuus(96), 0.35, 2.0, 0.7, 0.07), 0.25, 0.3);
     r.Lisaa(0.1, Kello(Taajuus(100), 0.3, 2.0, 0.7, 0.06), 0.18, -0.3);
     Normalisoi(r, 0.8);
