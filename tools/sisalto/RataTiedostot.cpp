@@ -75,13 +75,14 @@ bool TeeRadat(KOHDE& k) {
     bool kerro = getenv("SISALTO_KERRO") != nullptr;
     for (int n = 0; n < RATOJA; n++) {
         const std::string tiedosto = Datassa(RATATIEDOSTOT[n]);
+        const std::string nimi = tiedosto.substr(tiedosto.rfind('/') + 1);
         RADAN_LENTO lento = LennaRata(n);
         if ((int)lento.Kuplat.size() != RadanKuplat(n)) {
-            fprintf(stderr, "sisalto: the pilot could not fly %s\n", tiedosto.c_str());
+            fprintf(stderr, "sisalto: the pilot could not fly %s\n", nimi.c_str());
             ok = false;
             continue;
         }
-        if (!Koettele(tiedosto.c_str(), lento, kerro)) {
+        if (!Koettele(nimi.c_str(), lento, kerro)) {
             ok = false;
             continue;
         }
