@@ -22,6 +22,26 @@ constexpr const char* PUHALTAJAN_OBJEKTI = "Tiedostot\\Objektit\\Puhaltaja.txt";
 // The museum and the yard are drawn at ten times their models' size.
 constexpr double MAISEMAN_SKAALA = 10.0;
 
+// ---- The museum's bounds (model units: MAISEMAN_SKAALA world units each) ----
+// The generator builds the museum to these and the scripted pilots keep clear
+// of what they bound. It stands north of the yard, its front to the south and its
+// middle on x = 0: a building on a plinth, a portico with a gable before it, and
+// over its roof a drum, a dome and a lantern on one upright axis.
+constexpr double MUSEON_LEVEYS = 19;  // half the plinth's width: the widest part (x)
+constexpr double MUSEON_ETU = 54.6;   // the foot of the front steps (z)
+constexpr double MUSEON_TAKA = 76;    // the back of the plinth (z)
+constexpr double MUSEON_KATTO = 13.2; // the roof's ridge (y)
+constexpr double PAADYN_LEVEYS = 9.3; // half the width of the gable's roof (x)
+constexpr double PAADYN_TAKA = 62;    // where the gable's roof meets the roof (z)
+constexpr double PAADYN_HARJA = 14;   // the gable's ridge, above the roof's (y)
+constexpr double KUPOLIN_Z = 67.5;    // the upright axis of the drum, the dome and the lantern
+constexpr double RUMMUN_SADE = 4.6;   // the drum
+constexpr double RUMMUN_LAATTA = 4.9; // half the side of the square slab that tops the drum
+constexpr double KUPOLIN_ALKU = 15.7; // the top of the slab, where the dome rises (y)
+constexpr double KUPOLIN_SADE = 4.7, KUPOLIN_MADALLUS = 0.85; // the dome, its height a share of it
+constexpr double LYHDYN_SADE = 0.9;    // the lantern's widest, the foot of its spire
+constexpr double LYHDYN_HUIPPU = 22.6; // the tip of the spire: the museum's top (y)
+
 // ---- Bubbles ----
 enum { KUPLALAJEJA = 4, KISAKUPLAN_LAJI = 3 };
 // Bubble kinds 0..3 by their object files: the file numbers do not follow the kinds.

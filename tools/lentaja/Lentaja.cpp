@@ -1,6 +1,8 @@
 // The pilots' controls, the flight start and the steering toward a point.
 #include "tools/lentaja/Lentaja.h"
 
+#include "files/Sisalto.h"
+
 #include <cmath>
 #include <memory>
 
@@ -43,14 +45,38 @@ void KisaRadalle(LENTO& lento, const std::vector<RATAKUPLA>& rata, const PAPERPL
     lento.viive.indeksi = 0;
 }
 
+// The museum's bounds (files/Sisalto.h) are in model units.
+const double M = MAISEMAN_SKAALA;
+// The obstacle test keeps this much to spare round each of the museum's parts
+// (world units).
+const double MUSEON_VARA = 10;
+// Where the pilot climbs to cross the museum (world units beyond its bounds):
+// the way ahead counts as over it within OHITUS of its sides and back and
+// OHITUS_EDESSA of its steps, and is crossed YLITYS above the gable's ridge, or
+// LYHDYN_YLITYS above the lantern's tip within KUPOLIN_LAHELLA of the dome.
+// Tuned by flying the tracks: a change here moves their bubbles.
+const double OHITUS = 25, OHITUS_EDESSA = 21;
+const double YLITYS = 15, LYHDYN_YLITYS = 9;
+const double KUPOLIN_LAHELLA = 43;
+
 bool MuseonSisalla(const SIJAINTI& s) {
-    if (std::fabs(s.x) < 200 && s.z > 540 && s.z < 770 && s.y < 140)
-        return true; // walls, roof, portico
-    double dx = s.x, dz = s.z - 675, vaaka = std::sqrt(dx * dx + dz * dz);
-    if (vaaka < 52 && s.y < 160) return true; // drum
-    double dy = (s.y - 157) / 45;
-    if (vaaka * vaaka / (52.0 * 52.0) + dy * dy < 1) return true; // dome
-    return vaaka < 14 && s.y < 232;                               // lantern
+    const double V = MUSEON_VARA;
+    double x = std::fabs(s.x);
+    bool edessa = s.z > MUSEON_ETU * M - V;
+    if (x < MUSEON_LEVEYS * M + V && edessa && s.z < MUSEON_TAKA * M + V &&
+        s.y < MUSEON_KATTO * M + V)
+        return true; // plinth, walls, roof
+    if (x < PAADYN_LEVEYS * M + V && edessa && s.z < PAADYN_TAKA * M + V &&
+        s.y < PAADYN_HARJA * M + V)
+        return true; // portico and gable
+    double dz = s.z - KUPOLIN_Z * M, vaaka = std::sqrt(s.x * s.x + dz * dz);
+    // The drum, and the corners of the slab on it.
+    double rumpu = std::fmax(RUMMUN_SADE, RUMMUN_LAATTA * std::sqrt(2.0)) * M + V;
+    if (vaaka < rumpu && s.y < KUPOLIN_ALKU * M + V) return true;
+    double a = KUPOLIN_SADE * M + V, b = KUPOLIN_SADE * KUPOLIN_MADALLUS * M + V;
+    double dy = (s.y - KUPOLIN_ALKU * M) / b;
+    if (vaaka * vaaka / (a * a) + dy * dy < 1) return true;            // dome
+    return vaaka < LYHDYN_SADE * M + V && s.y < LYHDYN_HUIPPU * M + V; // lantern
 }
 
 OHJAUS OHJAAJA::Kohti(const PAPERPLANE& p, const SIJAINTI& T, int ruutu) {
@@ -97,8 +123,11 @@ OHJAUS OHJAAJA::Kohti(const PAPERPLANE& p, const SIJAINTI& T, int ruutu) {
         if (eteen > dh) break;
         double ax = s.x + dx * eteen / dh, az = s.z + dz * eteen / dh;
         double suoraan = s.y + (T.y - s.y) * eteen / dh;
-        double tarvitaan = std::hypot(ax, az - 675) < 90 ? 235 : 155;
-        if (std::fabs(ax) < 215 && az > 525 && az < 785 && suoraan < tarvitaan) {
+        double tarvitaan = std::hypot(ax, az - KUPOLIN_Z * M) < KUPOLIN_SADE * M + KUPOLIN_LAHELLA
+                               ? LYHDYN_HUIPPU * M + LYHDYN_YLITYS
+                               : PAADYN_HARJA * M + YLITYS;
+        if (std::fabs(ax) < MUSEON_LEVEYS * M + OHITUS && az > MUSEON_ETU * M - OHITUS_EDESSA &&
+            az < MUSEON_TAKA * M + OHITUS && suoraan < tarvitaan) {
             double kulma = Asteina(std::atan2(tarvitaan - s.y, eteen));
             if (kulma > halu) halu = std::fmin(kulma, 30.0);
         }

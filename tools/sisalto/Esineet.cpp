@@ -3,6 +3,7 @@
 #include "Sisalto.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -69,6 +70,16 @@ VARI4 KuplanPinta(int n, V3 d) {
     return c;
 }
 
+std::string KuplanNimi(int n) {
+    return "Kupla" + std::to_string(n);
+}
+
+int KuplanNumero(int laji) {
+    for (int n = 1; n <= KUPLALAJEJA; n++)
+        if (Datassa(KUPLIEN_OBJEKTIT[laji]) == "Objektit/" + KuplanNimi(n) + ".txt") return n;
+    return 0;
+}
+
 VARI4 KuplanReuna() {
     // Warm white: lighter than the grass, warmer than the sky.
     return Rgb(255, 250, 225, 0.95f);
@@ -118,8 +129,8 @@ KUVA_RGBA KuplaKuva(int n) {
     return k;
 }
 
-// A bubble of radius 2.25, the reach within which the plane catches it (2.25 times
-// its scale): what the player sees is what can be caught. Two spheres of 4 rings
+// A bubble of radius KUPLAN_ULOTTUMA, the reach within which the plane catches it
+// (that many times its scale): what the player sees is what can be caught. Two spheres of 4 rings
 // and 8 sectors, 96 triangles, no heavier than the bubble has been: the surface a
 // little inside, and round it a shell turned inside out. Of the shell only the far
 // half faces the eye, and the surface hides all of that but a ring round the edge:
@@ -135,7 +146,7 @@ MALLI KuplaMalli(int n) {
     const UV reuna{0.5, yla - REUNAN_RIVIT / 2.0 / korkeus};
     MALLI m;
     for (int kuori = 0; kuori < 2; kuori++) {
-        const double r = kuori ? KUPLAN_SADE : 0.87 * KUPLAN_SADE;
+        const double r = kuori ? KUPLAN_ULOTTUMA : 0.87 * KUPLAN_ULOTTUMA;
         auto P = [&](int i, int j) {
             double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
             return V3{r * std::sin(lon) * std::cos(lat), r * std::sin(lat),
@@ -163,14 +174,20 @@ MALLI KuplaMalli(int n) {
 
 } // namespace
 
-bool TeeKuplat(const KOHDE& k) {
+bool TeeKuplat(KOHDE& k) {
     bool ok = true;
+    for (int laji = 0; laji < KUPLALAJEJA; laji++)
+        if (!KuplanNumero(laji)) {
+            fprintf(stderr, "sisalto: bubble kind %d's object %s is no bubble's\n", laji,
+                    KUPLIEN_OBJEKTIT[laji]);
+            ok = false;
+        }
     KUVA_RGBA kuplat(KUPLAN_LEVEYS, 4 * KUPLAN_KORKEUS);
     for (int n = 1; n <= 4; n++) {
         kuplat.Liita(KuplaKuva(n), 0, (n - 1) * KUPLAN_KORKEUS);
-        ok = Malli(k, "Kupla" + std::to_string(n), KuplaMalli(n)) && ok;
+        ok = Malli(k, KuplanNimi(n), KuplaMalli(n)) && ok;
     }
-    ok = Kuva(k, "Tekstuurit/Kuplat.tga", kuplat, true) && ok;
+    ok = Tekstuuri(k, "Kuplat", kuplat, true) && ok;
     return ok;
 }
 
@@ -199,7 +216,7 @@ bool Sisalla(const std::vector<double>& p, double x, double y) {
 
 } // namespace
 
-bool TeeOsoitin(const KOHDE& k) {
+bool TeeOsoitin(KOHDE& k) {
     // The game draws the pointer picture 192 units square with its top-left corner
     // at the pointer: the arrow's tip is the picture's top-left corner.
     const int S = 128;
@@ -239,7 +256,7 @@ bool TeeOsoitin(const KOHDE& k) {
                 kuva.P(x, y) =
                     VARI4{summa.r / summa.a, summa.g / summa.a, summa.b / summa.a, summa.a / 16};
         }
-    return Kuva(k, "Tekstuurit/Osoitin.tga", kuva, true);
+    return Tekstuuri(k, OSOITTIMEN_TEKSTUURI, kuva, true);
 }
 
 // ---- The blower ---------------------------------------------------------------
@@ -318,11 +335,15 @@ void Lippu(MALLI& m, V3 juuri, V3 suunta, double pituus, double korkeus, int osa
     }
 }
 
-} // namespace
+// The blower's texture: its paint, metal, tyres and warning stripes, the
+// pictures on its fan, nose and hubs, the striped masts, the lamps and the flag.
+struct PUHALTAJAN_AINEET {
+    MATERIAALI maali, metalli, rengas, varoitus, puhallin, keula, napa, raidat, lamppu;
+    LAATTA lippu[4]; // the flag, two tiles wide, in four shades
+};
 
-bool TeePuhaltaja(const KOHDE& k) {
-    ATLAS a(256, 512, 64);
-    MATERIAALI maali = a.Maalaa(0, 0, [](float s, float t) {
+void Pinnat(ATLAS& a, PUHALTAJAN_AINEET& ai) {
+    ai.maali = a.Maalaa(0, 0, [](float s, float t) {
         VARI4 c = Rgb(215, 45, 35);
         c = Kirkkaus(c, 0.92f + 0.1f * Fbm(s * 6, t * 6, 11, 3, 6));
         // A panel seam and rivets, so that the machine reads as a machine.
@@ -332,22 +353,25 @@ bool TeePuhaltaja(const KOHDE& k) {
                 if ((s - rx) * (s - rx) + (t - ry) * (t - ry) < 0.0016f) c = Rgb(240, 200, 190);
         return c;
     });
-    MATERIAALI metalli = a.Maalaa(0, 1, [](float s, float t) {
+    ai.metalli = a.Maalaa(0, 1, [](float s, float t) {
         float v = 0.55f + 0.08f * Fbm(s * 2, t * 40, 21, 3) + 0.05f * Kohina(s * 64, t * 2, 22);
         return VARI4{v, v * 1.02f, v * 1.06f, 1};
     });
-    MATERIAALI rengas = a.Maalaa(0, 2, [](float s, float t) {
+    ai.rengas = a.Maalaa(0, 2, [](float s, float t) {
         float v = ((int)(s * 8) % 2) ? 0.16f : 0.11f;
         (void)t;
         return VARI4{v, v, v, 1};
     });
-    MATERIAALI varoitus = a.Maalaa(
+    ai.varoitus = a.Maalaa(
         0, 3,
         [](float s, float t) {
             return ((int)std::floor((s + t) * 4) % 2) ? Rgb(25, 25, 25) : Rgb(250, 200, 20);
         },
         true);
-    MATERIAALI puhallin = a.Maalaa(
+}
+
+void Kuvat(ATLAS& a, PUHALTAJAN_AINEET& ai) {
+    ai.puhallin = a.Maalaa(
         1, 3,
         [](float s, float t) {
             float x = s - 0.5f, y = t - 0.5f, r = std::sqrt(x * x + y * y);
@@ -362,7 +386,7 @@ bool TeePuhaltaja(const KOHDE& k) {
             return c;
         },
         true);
-    MATERIAALI keula = a.Maalaa(
+    ai.keula = a.Maalaa(
         2, 3,
         [](float s, float t) {
             VARI4 c = Rgb(215, 45, 35);
@@ -375,7 +399,7 @@ bool TeePuhaltaja(const KOHDE& k) {
             return c;
         },
         true);
-    MATERIAALI napa = a.Maalaa(
+    ai.napa = a.Maalaa(
         3, 3,
         [](float s, float t) {
             float x = s - 0.5f, y = t - 0.5f, r = std::sqrt(x * x + y * y);
@@ -385,13 +409,16 @@ bool TeePuhaltaja(const KOHDE& k) {
             return Rgb(250, 200, 20);
         },
         true);
+}
+
+void MastojenAineet(ATLAS& a, PUHALTAJAN_AINEET& ai) {
     // The mast: sixteen red and white bands from end to end, four texels each.
-    MATERIAALI raidat = a.Maalaa(0, 6, [](float s, float t) {
+    ai.raidat = a.Maalaa(0, 6, [](float s, float t) {
         (void)s;
         return ((int)(t * 16) % 2) ? Rgb(250, 250, 245) : Rgb(230, 30, 30);
     });
     // The lamp on top: glowing amber panes in dark frames, as bright from every side.
-    MATERIAALI lamppu = a.Maalaa(
+    ai.lamppu = a.Maalaa(
         0, 7,
         [](float s, float t) {
             if (s < 0.08f || s > 0.92f || t < 0.1f || t > 0.9f) return Rgb(50, 45, 40);
@@ -400,10 +427,12 @@ bool TeePuhaltaja(const KOHDE& k) {
                            std::fmin(1.0f, 2.2f * std::sqrt(x * x + y * y)));
         },
         true);
+}
+
+void MaalaaLippu(ATLAS& a, PUHALTAJAN_AINEET& ai) {
     // The flag, two tiles wide in each of four shades: bright yellow with a red edge
     // and a bubble in the middle, the sign of a bubble machine. Cloth lets the light
     // through, so its shades stay close: the flag is bright whichever way it faces.
-    LAATTA lippu[4];
     static const float kerroin[4] = {1.0f, 0.93f, 0.86f, 0.79f};
     for (int i = 0; i < 4; i++) {
         const int tx = (i % 2) * 2, ty = 4 + i / 2, L = 2 * a.Laatta, K = a.Laatta;
@@ -423,36 +452,40 @@ bool TeePuhaltaja(const KOHDE& k) {
                 c.a = 1;
                 a.Kuva.P(tx * a.Laatta + x, ty * a.Laatta + y) = Kirkkaus(c, kerroin[i]);
             }
-        lippu[i] = a.Paikka(tx, ty, 2, 1);
+        ai.lippu[i] = a.Paikka(tx, ty, 2, 1);
     }
+}
 
-    // Model units are world units (scale 1). The game keeps the blower's origin at
-    // height 1, so the wheels stand on y = -1; bubbles leave at +2.5 straight above
-    // the origin, where the funnel opens round them. Nose +z.
-    MALLI m;
-    m.Laatikko(V3{0, -0.32, 0}, V3{1.7, 0.28, 2.05}, metalli);
-    m.Laatikko(V3{0, 0.45, 0}, V3{1.6, 0.5, 1.95}, maali);
+// Model units are world units (scale 1). The game keeps the blower's origin at
+// height 1, so the wheels stand on y = -1; bubbles leave at +2.5 straight above
+// the origin, where the funnel opens round them. Nose +z.
+void Runko(MALLI& m, const PUHALTAJAN_AINEET& ai) {
+    m.Laatikko(V3{0, -0.32, 0}, V3{1.7, 0.28, 2.05}, ai.metalli);
+    m.Laatikko(V3{0, 0.45, 0}, V3{1.6, 0.5, 1.95}, ai.maali);
     m.Nelio(V3{-1.5, 0.0, 1.9501}, V3{1.5, 0.0, 1.9501}, V3{1.5, 0.9, 1.9501},
-            V3{-1.5, 0.9, 1.9501}, keula.Savy[0]);
-    m.Laatikko(V3{0, -0.45, 2.12}, V3{1.95, 0.17, 0.1}, varoitus);
-    m.Laatikko(V3{0, -0.45, -2.12}, V3{1.95, 0.17, 0.1}, varoitus);
+            V3{-1.5, 0.9, 1.9501}, ai.keula.Savy[0]);
+    m.Laatikko(V3{0, -0.45, 2.12}, V3{1.95, 0.17, 0.1}, ai.varoitus);
+    m.Laatikko(V3{0, -0.45, -2.12}, V3{1.95, 0.17, 0.1}, ai.varoitus);
     // The funnel: opening upwards round where the bubbles leave, dark inside, the
     // fan below, a striped rim at the mouth.
-    Sylinteri(m, V3{0, 0.95, 0}, V3{0, 2.0, 0}, 1.0, 1.5, 16, maali, false);
-    Sylinteri(m, V3{0, 2.0, 0}, V3{0, 2.24, 0}, 1.52, 1.56, 16, varoitus, false);
-    Rengas(m, 2.24, 1.46, 1.56, 16, varoitus);
+    Sylinteri(m, V3{0, 0.95, 0}, V3{0, 2.0, 0}, 1.0, 1.5, 16, ai.maali, false);
+    Sylinteri(m, V3{0, 2.0, 0}, V3{0, 2.24, 0}, 1.52, 1.56, 16, ai.varoitus, false);
+    Rengas(m, 2.24, 1.46, 1.56, 16, ai.varoitus);
     MALLI sisa;
-    Sylinteri(sisa, V3{0, 1.2, 0}, V3{0, 2.24, 0}, 0.92, 1.46, 16, metalli, false);
+    Sylinteri(sisa, V3{0, 1.2, 0}, V3{0, 2.24, 0}, 0.92, 1.46, 16, ai.metalli, false);
     Kaanna(sisa);
     m.Lisaa(sisa);
-    Kansi(m, V3{0, 1.2, 0}, V3{0, 1, 0}, 1.0, 16, puhallin.Savy[0]);
+    Kansi(m, V3{0, 1.2, 0}, V3{0, 1, 0}, 1.0, 16, ai.puhallin.Savy[0]);
     for (double x : {-2.0, 2.0})
         for (double z : {-1.4, 1.4}) {
             // Twelve sides put a corner straight down, on the ground.
             V3 p0{x - 0.22, -0.2, z}, p1{x + 0.22, -0.2, z};
-            Sylinteri(m, p0, p1, 0.8, 0.8, 12, rengas, false);
-            Kansi(m, x > 0 ? p1 : p0, V3{x > 0 ? 1.0 : -1.0, 0, 0}, 0.8, 12, napa.Savy[0]);
+            Sylinteri(m, p0, p1, 0.8, 0.8, 12, ai.rengas, false);
+            Kansi(m, x > 0 ? p1 : p0, V3{x > 0 ? 1.0 : -1.0, 0, 0}, 0.8, 12, ai.napa.Savy[0]);
         }
+}
+
+void Mastot(MALLI& m, const PUHALTAJAN_AINEET& ai) {
     // A mast at each back corner, tall enough to be seen across the yard, with a
     // flag flying back and out from it and a lamp on top. The two flags turn their
     // faces to the sides as well as to the front and the back: from every side at
@@ -460,14 +493,28 @@ bool TeePuhaltaja(const KOHDE& k) {
     for (double puoli : {-1.0, 1.0}) {
         const V3 masto{1.25 * puoli, 0.95, -1.6};
         const double huippu = 8.3;
-        m.Laatikko(V3{masto.x, 1.1, masto.z}, V3{0.32, 0.15, 0.32}, metalli);
-        Tanko(m, masto, huippu, 0.22, 0.17, 8, raidat);
+        m.Laatikko(V3{masto.x, 1.1, masto.z}, V3{0.32, 0.15, 0.32}, ai.metalli);
+        Tanko(m, masto, huippu, 0.22, 0.17, 8, ai.raidat);
         Lippu(m, V3{masto.x + 0.12 * puoli, huippu - 2.6, masto.z - 0.12},
-              Yksikko(V3{puoli, 0, -1}), 4.2, 2.4, 6, 18, lippu);
-        m.Prisma(V3{masto.x, huippu, masto.z}, huippu + 0.12, 0.72, 0.72, 8, metalli);
+              Yksikko(V3{puoli, 0, -1}), 4.2, 2.4, 6, 18, ai.lippu);
+        m.Prisma(V3{masto.x, huippu, masto.z}, huippu + 0.12, 0.72, 0.72, 8, ai.metalli);
         Sylinteri(m, V3{masto.x, huippu + 0.12, masto.z}, V3{masto.x, huippu + 1.22, masto.z}, 0.62,
-                  0.62, 8, lamppu, false);
-        m.Prisma(V3{masto.x, huippu + 1.22, masto.z}, huippu + 1.9, 0.8, 0, 8, maali, false);
+                  0.62, 8, ai.lamppu, false);
+        m.Prisma(V3{masto.x, huippu + 1.22, masto.z}, huippu + 1.9, 0.8, 0, 8, ai.maali, false);
     }
-    return Kuva(k, "Tekstuurit/Puhaltaja.tga", a.Kuva, false) && Malli(k, "Puhaltaja", m);
+}
+
+} // namespace
+
+bool TeePuhaltaja(KOHDE& k) {
+    ATLAS a(256, 512, 64);
+    PUHALTAJAN_AINEET ai;
+    Pinnat(a, ai);
+    Kuvat(a, ai);
+    MastojenAineet(a, ai);
+    MaalaaLippu(a, ai);
+    MALLI m;
+    Runko(m, ai);
+    Mastot(m, ai);
+    return Tekstuuri(k, "Puhaltaja", a.Kuva, false) && Malli(k, "Puhaltaja", m);
 }

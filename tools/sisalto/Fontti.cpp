@@ -9,8 +9,6 @@
 #include <cmath>
 #include <cstdio>
 
-int FONTIN_LEVEYDET[256];
-
 namespace {
 
 const int SIVU = 1024;      // sheet side, pixels: a cell is 64 screen units tall at size 1
@@ -90,9 +88,68 @@ void PiirraKuplaMerkki(KUVA_RGBA& arkki, int cx0, int cy0, int n, int& leveys) {
         }
 }
 
+// A glyph's coverage in its cell (SOLU x SOLU, row 0 at the top), rendered with
+// the narrowing `kapea` (a glyph too wide for a cell narrower still), and its
+// width in the cell. False when the font has no such glyph.
+bool Peitto(FT_Face kasvo, FT_Matrix kapea, unsigned u, std::vector<float>& peitto, int& leveys) {
+    if (FT_Load_Char(kasvo, u, FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT)) return false;
+    FT_GlyphSlot g = kasvo->glyph;
+    int eteneminen = (int)((g->advance.x + 32) >> 6);
+    // Glyphs wider than a cell (the per mille sign) are drawn narrower.
+    double puristus = 1.0;
+    if (eteneminen + 2 * REUNA > SOLU - 2) {
+        puristus = KAVENNUS * (SOLU - 2 - 2 * REUNA) / eteneminen;
+        FT_Matrix m{(FT_Fixed)(puristus * 65536.0), 0, 0, 0x10000};
+        FT_Set_Transform(kasvo, &m, nullptr);
+        FT_Load_Char(kasvo, u, FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT);
+        FT_Set_Transform(kasvo, &kapea, nullptr);
+        g = kasvo->glyph;
+        eteneminen = (int)((g->advance.x + 32) >> 6);
+    }
+    int kyna = REUNA;
+    if (g->bitmap_left + kyna < 1) kyna = 1 - g->bitmap_left; // a 'j' reaching left
+    leveys = eteneminen + 2 * REUNA;
+    if (leveys > SOLU) leveys = SOLU;
+
+    peitto.assign((size_t)SOLU * SOLU, 0.0f);
+    const FT_Bitmap& b = g->bitmap;
+    for (unsigned j = 0; j < b.rows; j++)
+        for (unsigned i = 0; i < b.width; i++) {
+            int x = kyna + g->bitmap_left + (int)i;
+            int y = SOLU - PERUSVIIVA - g->bitmap_top + (int)j;
+            if (x < 0 || y < 1 || x >= leveys || y >= SOLU - 1) continue;
+            peitto[(size_t)y * SOLU + x] = b.buffer[(size_t)j * (size_t)b.pitch + i] / 255.0f;
+        }
+    return true;
+}
+
+// The glyph's cell from its coverage: the fill white, and round it the edge.
+void PiirraMerkki(KUVA_RGBA& arkki, int x0, int y0, const std::vector<float>& peitto, int leveys) {
+    for (int y = 0; y < SOLU; y++)
+        for (int x = 0; x < leveys; x++) {
+            // The edge: the strongest coverage within a small disc, softened.
+            float reuna = 0;
+            for (int dy = -2; dy <= 2; dy++)
+                for (int dx = -2; dx <= 2; dx++) {
+                    int xx = x + dx, yy = y + dy;
+                    if (xx < 0 || yy < 0 || xx >= SOLU || yy >= SOLU) continue;
+                    float e = std::sqrt((float)(dx * dx + dy * dy));
+                    float paino = e <= 1.5f ? 1.0f : (e <= 2.3f ? 0.55f : 0.0f);
+                    float v = peitto[(size_t)yy * SOLU + xx] * paino;
+                    if (v > reuna) reuna = v;
+                }
+            float p = peitto[(size_t)y * SOLU + x];
+            float a = p + reuna * 0.75f * (1 - p);
+            if (a <= 0) continue;
+            // Fill white, edge near black: colour is the fill's share of the alpha.
+            float valko = p / a;
+            arkki.P(x0 + x, y0 + y) = VARI4{valko, valko, valko, a};
+        }
+}
+
 } // namespace
 
-bool TeeFontti(const KOHDE& k) {
+bool TeeFontti(KOHDE& k) {
     FT_Library kirjasto;
     if (FT_Init_FreeType(&kirjasto)) return false;
     FT_Face kasvo;
@@ -107,77 +164,27 @@ bool TeeFontti(const KOHDE& k) {
 
     KUVA_RGBA arkki(SIVU, SIVU, VARI4{0, 0, 0, 0});
     int leveydet[256] = {0};
-    // Glyph coverage first, then the edge and the fill from it, cell by cell.
+    std::vector<float> peitto;
     for (int koodi = 0; koodi < 256; koodi++) {
         int c = koodi % 16, rivi = koodi / 16; // row 0 of the upright picture holds codes 0..15
         int x0 = c * SOLU, y0 = rivi * SOLU;
-        int n = 0;
-        if (koodi == 0xFC) n = 2;
-        if (koodi == 0xFD) n = 1;
-        if (koodi == 0xFE) n = 4;
-        if (koodi == 0xFF) n = 3;
-        if (n) {
-            PiirraKuplaMerkki(arkki, x0, y0, n, leveydet[koodi]);
+        // The last four codes are the bubble kinds 0..3, which the HUD asks for.
+        if (koodi >= 256 - KUPLALAJEJA) {
+            int n = KuplanNumero(koodi - (256 - KUPLALAJEJA));
+            if (n) PiirraKuplaMerkki(arkki, x0, y0, n, leveydet[koodi]);
             continue;
         }
         unsigned u = EiMerkkia(koodi) ? (unsigned)'?' : Unicode(koodi);
-        if (FT_Load_Char(kasvo, u, FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT)) continue;
-        FT_GlyphSlot g = kasvo->glyph;
-        int eteneminen = (int)((g->advance.x + 32) >> 6);
-        // Glyphs wider than a cell (the per mille sign) are drawn narrower.
-        double puristus = 1.0;
-        if (eteneminen + 2 * REUNA > SOLU - 2) {
-            puristus = KAVENNUS * (SOLU - 2 - 2 * REUNA) / eteneminen;
-            FT_Matrix m{(FT_Fixed)(puristus * 65536.0), 0, 0, 0x10000};
-            FT_Set_Transform(kasvo, &m, nullptr);
-            FT_Load_Char(kasvo, u, FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT);
-            FT_Set_Transform(kasvo, &kapea, nullptr);
-            g = kasvo->glyph;
-            eteneminen = (int)((g->advance.x + 32) >> 6);
-        }
-        int kyna = REUNA;
-        if (g->bitmap_left + kyna < 1) kyna = 1 - g->bitmap_left; // a 'j' reaching left
-        leveydet[koodi] = eteneminen + 2 * REUNA;
-        if (leveydet[koodi] > SOLU) leveydet[koodi] = SOLU;
-
-        std::vector<float> peitto((size_t)SOLU * SOLU, 0.0f);
-        const FT_Bitmap& b = g->bitmap;
-        for (unsigned j = 0; j < b.rows; j++)
-            for (unsigned i = 0; i < b.width; i++) {
-                int x = kyna + g->bitmap_left + (int)i;
-                int y = SOLU - PERUSVIIVA - g->bitmap_top + (int)j;
-                if (x < 0 || y < 1 || x >= leveydet[koodi] || y >= SOLU - 1) continue;
-                peitto[(size_t)y * SOLU + x] = b.buffer[(size_t)j * (size_t)b.pitch + i] / 255.0f;
-            }
-        for (int y = 0; y < SOLU; y++)
-            for (int x = 0; x < leveydet[koodi]; x++) {
-                // The edge: the strongest coverage within a small disc, softened.
-                float reuna = 0;
-                for (int dy = -2; dy <= 2; dy++)
-                    for (int dx = -2; dx <= 2; dx++) {
-                        int xx = x + dx, yy = y + dy;
-                        if (xx < 0 || yy < 0 || xx >= SOLU || yy >= SOLU) continue;
-                        float e = std::sqrt((float)(dx * dx + dy * dy));
-                        float paino = e <= 1.5f ? 1.0f : (e <= 2.3f ? 0.55f : 0.0f);
-                        float v = peitto[(size_t)yy * SOLU + xx] * paino;
-                        if (v > reuna) reuna = v;
-                    }
-                float p = peitto[(size_t)y * SOLU + x];
-                float a = p + reuna * 0.75f * (1 - p);
-                if (a <= 0) continue;
-                // Fill white, edge near black: colour is the fill's share of the alpha.
-                float valko = p / a;
-                arkki.P(x0 + x, y0 + y) = VARI4{valko, valko, valko, a};
-            }
+        if (Peitto(kasvo, kapea, u, peitto, leveydet[koodi]))
+            PiirraMerkki(arkki, x0, y0, peitto, leveydet[koodi]);
     }
     FT_Done_Face(kasvo);
     FT_Done_FreeType(kirjasto);
 
-    for (int i = 0; i < 256; i++) FONTIN_LEVEYDET[i] = leveydet[i];
     std::string teksti = std::to_string(SIVU) + "\n";
     for (int i = 0; i < 256; i++) teksti += std::to_string(leveydet[i]) + "\n";
-    return Kuva(k, "Tekstuurit/Fontti.tga", arkki, true) &&
-           KirjoitaTiedosto(k, "Fontit/MerkkienLeveydet.txt", teksti);
+    return Tekstuuri(k, FONTIN_TEKSTUURI, arkki, true) &&
+           KirjoitaTiedosto(k, Datassa(FONTIN_LEVEYDET), teksti);
 }
 
 bool PiirraTeksti(KUVA_RGBA& kuva, int x, int perusviiva, const char* teksti, int koko,

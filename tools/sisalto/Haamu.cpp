@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-bool TeeHaamu(const KOHDE& k) {
+bool TeeHaamu(KOHDE& k) {
     // Every plane's texture coordinates cover the whole picture, each its own
     // way, so the mist has no shape of its own: soft clouds of blue-white, a
     // little denser in streaks along the sheet, about half transparent.
@@ -20,5 +20,5 @@ bool TeeHaamu(const KOHDE& k) {
             c.a = 0.42f + 0.12f * pilvi + 0.06f * juova;
             kuva.P(x, y) = c;
         }
-    return Kuva(k, "Tekstuurit/Haamu.tga", kuva, true);
+    return Tekstuuri(k, HAAMUN_TEKSTUURI, kuva, true);
 }

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <sys/stat.h>
 #include <zlib.h>
 
 namespace {
@@ -178,24 +177,17 @@ bool TeePNG(int koko, const std::vector<uint8_t>& kuva, std::string& png) {
 
 } // namespace
 
-bool TeeKuvakkeet(const std::string& kansio) {
+bool TeeKuvakkeet(KOHDE& k) {
     bool ok = true;
     for (int koko : {16, 32, 48, 64, 128, 256}) {
-        std::string polku = kansio;
-        mkdir(polku.c_str(), 0755);
-        for (std::string osa :
-             {std::to_string(koko) + "x" + std::to_string(koko), std::string("apps")}) {
-            polku += "/" + osa;
-            mkdir(polku.c_str(), 0755);
-        }
-        polku += "/tavio.png";
+        std::string polku = std::to_string(koko) + "x" + std::to_string(koko) + "/apps/tavio.png";
         std::string png;
-        bool tehty = TeePNG(koko, Piirra(koko), png);
-        FILE* f = tehty ? fopen(polku.c_str(), "wb") : nullptr;
-        bool kirjoitettu = f && fwrite(png.data(), 1, png.size(), f) == png.size();
-        if (f && fclose(f) != 0) kirjoitettu = false;
-        if (!kirjoitettu) fprintf(stderr, "sisalto: cannot write %s\n", polku.c_str());
-        ok = ok && kirjoitettu;
+        if (!TeePNG(koko, Piirra(koko), png)) {
+            fprintf(stderr, "sisalto: cannot compress %s\n", polku.c_str());
+            ok = false;
+            continue;
+        }
+        ok = KirjoitaTiedosto(k, polku, png) && ok;
     }
     return ok;
 }

@@ -1,4 +1,4 @@
-// The three paper planes: their folded shapes and the printed paper they are
+// The paper planes: their folded shapes and the printed paper they are
 // folded from.
 //
 // The chase camera sits one unit behind the plane on its nose axis, and the game
@@ -277,35 +277,45 @@ double Asettele(std::vector<TASO>& tasot) {
     }
 }
 
-template <class F>
-bool TeeLennokki(const KOHDE& k, const char* nimi, const KAAVA& kaava, F painatus) {
-    SIJOITUS asento = Asento(kaava);
+// A plane's pieces in the model and laid flat on its texture.
+struct ARKKI {
+    SIJOITUS asento;
+    std::vector<std::vector<V3>> mallissa; // each piece's corners in the model
     std::vector<TASO> tasot;
-    std::vector<std::vector<V3>> mallissa;
+    double tiheys = 0; // texels per model unit
+};
+
+ARKKI Levita(const KAAVA& kaava) {
+    ARKKI arkki;
+    arkki.asento = Asento(kaava);
     for (const OSA& o : kaava.Osat) {
         std::vector<V3> m;
-        for (V3 p : o.P) m.push_back(asento.Malliin(p));
-        mallissa.push_back(m);
-        tasot.push_back(Litista(m));
+        for (V3 p : o.P) m.push_back(arkki.asento.Malliin(p));
+        arkki.mallissa.push_back(m);
+        arkki.tasot.push_back(Litista(m));
     }
-    MerkitseTaitteet(kaava, mallissa, tasot);
-    const double tiheys = Asettele(tasot);
+    MerkitseTaitteet(kaava, arkki.mallissa, arkki.tasot);
+    arkki.tiheys = Asettele(arkki.tasot);
+    return arkki;
+}
 
-    // The sheet on the brightest square, 3 x 3 samples a texel.
+// The sheet on the brightest square, 3 x 3 samples a texel, and the same a step
+// darker on each of the others.
+template <class F> KUVA_RGBA Painata(const KAAVA& kaava, const ARKKI& arkki, F painatus) {
     KUVA_RGBA kuva(KUVAN_SIVU, KUVAN_SIVU, kaava.Reuna);
-    for (size_t i = 0; i < tasot.size(); i++) {
-        const TASO& t = tasot[i];
+    for (size_t i = 0; i < arkki.tasot.size(); i++) {
+        const TASO& t = arkki.tasot[i];
         for (int y = 0; y < t.korkeus; y++)
             for (int x = 0; x < t.leveys; x++) {
                 VARI4 summa{0, 0, 0, 0};
                 for (int j = 0; j < 3; j++)
                     for (int h = 0; h < 3; h++) {
-                        double a = (x + (h + 0.5) / 3 - VALI) / tiheys;
-                        double b = (y + (j + 0.5) / 3 - VALI) / tiheys;
+                        double a = (x + (h + 0.5) / 3 - VALI) / arkki.tiheys;
+                        double b = (y + (j + 0.5) / 3 - VALI) / arkki.tiheys;
                         double leikkaus, taite;
                         VARI4 c = kaava.Reuna;
                         if (Sisalla(t, a, b, leikkaus, taite)) {
-                            V3 paperi = asento.Paperiin(t.o + t.eu * a + t.ev * b);
+                            V3 paperi = arkki.asento.Paperiin(t.o + t.eu * a + t.ev * b);
                             c = painatus(kaava.Osat[i].Laji, paperi);
                             double r = leikkaus / REUNA;
                             if (r < 1)
@@ -325,12 +335,15 @@ bool TeeLennokki(const KOHDE& k, const char* nimi, const KAAVA& kaava, F painatu
             for (int x = 0; x < SOLU; x++)
                 kuva.P(solu % 2 * SOLU + x, solu / 2 * SOLU + y) =
                     Kirkkaus(kuva.P(x, y), kerroin[solu]);
+    return kuva;
+}
 
-    // Both faces of every piece and of its mirror image, each face in the band
-    // of its own brightness.
+// Both faces of every piece and of its mirror image, each face in the band of
+// its own brightness.
+MALLI Taita(const KAAVA& kaava, const ARKKI& arkki) {
     MALLI malli;
-    for (size_t i = 0; i < tasot.size(); i++) {
-        const TASO& t = tasot[i];
+    for (size_t i = 0; i < arkki.tasot.size(); i++) {
+        const TASO& t = arkki.tasot[i];
         std::vector<int> kolmiot = Kolmioi(t);
         for (int peili = 0; peili < (Keskella(kaava.Osat[i]) ? 1 : 2); peili++)
             for (int puoli = 0; puoli < 2; puoli++) {
@@ -346,10 +359,10 @@ bool TeeLennokki(const KOHDE& k, const char* nimi, const KAAVA& kaava, F painatu
                     V3 p[3];
                     UV uv[3];
                     for (int m = 0; m < 3; m++) {
-                        p[m] = mallissa[i][(size_t)c[m]];
+                        p[m] = arkki.mallissa[i][(size_t)c[m]];
                         if (peili) p[m].x = -p[m].x;
-                        double tx = t.x0 + VALI + t.a[(size_t)c[m]] * tiheys;
-                        double ty = t.y0 + VALI + t.b[(size_t)c[m]] * tiheys;
+                        double tx = t.x0 + VALI + t.a[(size_t)c[m]] * arkki.tiheys;
+                        double ty = t.y0 + VALI + t.b[(size_t)c[m]] * arkki.tiheys;
                         uv[m] = UV{(kaista % 2 * SOLU + tx) / KUVAN_SIVU,
                                    1 - (kaista / 2 * SOLU + ty) / KUVAN_SIVU};
                     }
@@ -357,11 +370,16 @@ bool TeeLennokki(const KOHDE& k, const char* nimi, const KAAVA& kaava, F painatu
                 }
             }
     }
-    std::string tekstuuri = std::string("Tekstuurit/") + nimi + ".tga";
-    return Kuva(k, tekstuuri, kuva, false) && Malli(k, nimi, malli);
+    return malli;
 }
 
-// ---- The three ---------------------------------------------------------------
+template <class F> bool TeeLennokki(KOHDE& k, const char* nimi, const KAAVA& kaava, F painatus) {
+    ARKKI arkki = Levita(kaava);
+    return Tekstuuri(k, nimi, Painata(kaava, arkki, painatus), false) &&
+           Malli(k, nimi, Taita(kaava, arkki));
+}
+
+// ---- The planes ----------------------------------------------------------------
 
 bool Rengas(double x, double z, double cx, double cz, double r0, double r1) {
     double r = std::sqrt((x - cx) * (x - cx) + (z - cz) * (z - cz));
@@ -370,7 +388,7 @@ bool Rengas(double x, double z, double cx, double cz, double r0, double r1) {
 
 // Nuoli: the classic dart from a sheet of ruled school paper, its tips folded up
 // and coloured in with a blue felt pen, the flaps striped, a roundel on each wing.
-bool Nuoli(const KOHDE& k) {
+bool Nuoli(KOHDE& k, const char* nimi) {
     KAAVA kaava;
     kaava.Reuna = Rgb(30, 40, 95);
     V3 nokka{0, 0, 0.5}, juuri{0.08, 0, -0.4}, karki{0.46, 0.05, -0.32};
@@ -385,7 +403,7 @@ bool Nuoli(const KOHDE& k) {
         Lappa(f0, f1, 0.15, 50),
         OSA{RUNKO, {nokka, juuri, V3{0, -0.3, -0.4}}},
     };
-    return TeeLennokki(k, "Nuoli", kaava, [](int laji, V3 p) {
+    return TeeLennokki(k, nimi, kaava, [](int laji, V3 p) {
         VARI4 c = Rgb(247, 246, 238);
         c = Kirkkaus(c, 0.96f + 0.04f * Fbm((float)p.x * 30, (float)p.z * 8, 31, 2));
         double viiva = laji == RUNKO ? p.x - p.y : p.x; // the lines run along the sheet
@@ -405,7 +423,7 @@ bool Nuoli(const KOHDE& k) {
 
 // Liitaja: broad wings from a newspaper, the tips folded up from the red page of
 // an advertisement and the flaps from a yellow one.
-bool Liitaja(const KOHDE& k) {
+bool Liitaja(KOHDE& k, const char* nimi) {
     KAAVA kaava;
     kaava.Reuna = Rgb(22, 22, 24);
     V3 nokka{0, 0, 0.5}, juuri{0.08, 0, -0.42}, karki{0.56, 0.05, -0.2};
@@ -422,7 +440,7 @@ bool Liitaja(const KOHDE& k) {
         Lappa(f0, f1, 0.16, 45),
         OSA{RUNKO, {nokka, juuri, V3{0, -0.15, -0.42}}},
     };
-    return TeeLennokki(k, "Liitaja", kaava, [](int laji, V3 p) {
+    return TeeLennokki(k, nimi, kaava, [](int laji, V3 p) {
         VARI4 c = Rgb(228, 224, 210);
         double x = p.x, z = p.z + p.y;
         if (laji == SIIVEKE) {
@@ -461,7 +479,7 @@ bool Liitaja(const KOHDE& k) {
 
 // Haukka: a swept stunt plane of red origami paper with yellow chevrons, the
 // wing tips split into black fins above and below.
-bool Haukka(const KOHDE& k) {
+bool Haukka(KOHDE& k, const char* nimi) {
     KAAVA kaava;
     kaava.Reuna = Rgb(50, 10, 12);
     V3 nokka{0, 0, 0.55}, juuri{0.07, 0, -0.4}, karki{0.5, 0.05, -0.34};
@@ -479,7 +497,7 @@ bool Haukka(const KOHDE& k) {
         Lappa(f0, f1, 0.16, 45),
         OSA{RUNKO, {nokka, juuri, V3{0, -0.25, -0.4}}},
     };
-    return TeeLennokki(k, "Haukka", kaava, [](int laji, V3 p) {
+    return TeeLennokki(k, nimi, kaava, [](int laji, V3 p) {
         VARI4 c = Rgb(206, 38, 40);
         c = Kirkkaus(c, 0.94f + 0.06f * Fbm((float)p.x * 12, (float)p.z * 12, 41, 2));
         if (laji == SIIVEKE) {
@@ -497,9 +515,15 @@ bool Haukka(const KOHDE& k) {
 
 } // namespace
 
-bool TeeLennokit(const KOHDE& k) {
-    bool ok = Nuoli(k);
-    ok = Liitaja(k) && ok;
-    ok = Haukka(k) && ok;
+const std::vector<LENNOKKI> LENNOKIT = {
+    {"Nuoli", "Dart", "Nuoli: perinteinen nuolimalli ruutupaperista.", Nuoli},
+    {"Liitaja", "Glider", "Liit\xE4j\xE4: leve\xE4t siivet ja yl\xF6s taitetut k\xE4rjet.",
+     Liitaja},
+    {"Haukka", "Hawk", "Haukka: nuolisiipinen taitolentokone, punaista origamipaperia.", Haukka},
+};
+
+bool TeeLennokit(KOHDE& k) {
+    bool ok = true;
+    for (const LENNOKKI& l : LENNOKIT) ok = l.Tee(k, l.Tiedosto) && ok;
     return ok;
 }

@@ -17,7 +17,7 @@
 // Every pixel of the detail is painted from one lattice of points (23 to a metre
 // from the yard's corner at x -24, z -34): two tiles of the same ground are the
 // same bytes, which is how repeats are found.
-#include "Maisema.h"
+#include "PihanPinta.h"
 
 #include <cmath>
 #include <cstdint>
@@ -111,332 +111,6 @@ VARI4 Maa(double x, double z, const std::vector<PUU>& puut) {
     return Kirkkaus(c, (float)varjo);
 }
 
-// ---- The detail inside the fence -------------------------------------------------
-
-const int PX = 23;             // detail pixels a metre
-const int SOLU = 8;            // side of a cell, metres
-const int SOLU_PX = SOLU * PX; // 184: the lawn's detail repeats this often
-const int REUNA = 4;           // the border round each tile, pixels
-const int LAATTA_PX = SOLU_PX + 2 * REUNA;
-const int SARAKKEITA = (int)(2 * AIDAN_X) / SOLU, RIVEJA = (int)(AIDAN_Z1 - AIDAN_Z0) / SOLU;
-const int LAJEJA = 3; // lawn tiles
-
-float Osuus(uint32_t h) {
-    return (float)(h & 0xFFFFFF) / (float)0xFFFFFF;
-}
-
-// The part of a pixel inside a shape whose edge is `d` metres away (inside > 0).
-float Peittaa(double d) {
-    double p = 0.5 + d * PX;
-    return (float)(p < 0 ? 0 : (p > 1 ? 1 : p));
-}
-
-int Jaksossa(int i, int jakso = SOLU_PX) {
-    int m = i % jakso;
-    return m < 0 ? m + jakso : m;
-}
-
-// Value noise repeating every jx cells across and jy cells up.
-float Kohina2(float x, float y, uint32_t siemen, int jx, int jy) {
-    float fx = std::floor(x), fy = std::floor(y);
-    int ix = (int)fx, iy = (int)fy;
-    float tx = x - fx, ty = y - fy;
-    tx = tx * tx * (3 - 2 * tx);
-    ty = ty * ty * (3 - 2 * ty);
-    auto H = [&](int i, int j) {
-        uint32_t h = Hajauta((uint32_t)Jaksossa(i, jx) * 73856093U ^
-                             Hajauta((uint32_t)Jaksossa(j, jy) * 19349663U ^ siemen));
-        return Osuus(h);
-    };
-    float a = H(ix, iy), b = H(ix + 1, iy), c = H(ix, iy + 1), d = H(ix + 1, iy + 1);
-    return (a + (b - a) * tx) + ((c + (d - c) * tx) - (a + (b - a) * tx)) * ty;
-}
-
-// The lattice point (X, Z): its place in the yard and in its cell (s, t in 0..8 m).
-struct PISTE {
-    int X, Z;
-    double x, z;
-    float s, t;
-};
-
-PISTE Piste(int X, int Z) {
-    PISTE p;
-    p.X = X;
-    p.Z = Z;
-    p.x = -AIDAN_X + (X + 0.5) / PX;
-    p.z = AIDAN_Z0 + (Z + 0.5) / PX;
-    p.s = (Jaksossa(X) + 0.5f) / PX;
-    p.t = (Jaksossa(Z) + 0.5f) / PX;
-    return p;
-}
-
-// The mowed lawn: patches, tufts, and blades leaning the way the mower went,
-// lighter on every other 4 m stripe. It repeats every cell.
-VARI4 Ruoho(const PISTE& p) {
-    float laikut = Fbm(p.s * 1.5f, p.t * 1.5f, 901, 3, 12);
-    float tupsut = Fbm(p.s * 8, p.t * 8, 902, 2, 64);
-    float korret = Kohina2(p.s * 20, p.t * 6, 903, 160, 48);
-    uint32_t h = Hajauta((uint32_t)Jaksossa(p.X) * 977u + (uint32_t)Jaksossa(p.Z) * 131071u + 904u);
-    VARI4 c = Sekoita(Rgb(82, 152, 56), Rgb(118, 170, 66), laikut);
-    c = Kirkkaus(c, 0.8f + 0.3f * tupsut + 0.14f * korret);
-    float k = Osuus(h);
-    if (k > 0.86f)
-        c = Sekoita(c, Rgb(160, 205, 100), 0.2f + 2.0f * (k - 0.86f)); // a blade's lit tip
-    else if (k < 0.08f)
-        c = Kirkkaus(c, 0.8f); // down between the blades
-    int kaista = ((p.X + (int)(100 - AIDAN_X) * PX) / (4 * PX)) % 2;
-    if (kaista) c = Kirkkaus(c, 1.07f);
-    return c;
-}
-
-// The lawn tiles other than the first have a lusher tuft, dandelions or a few
-// daisies here and there, always clear of the tile's edges and borders: they
-// break the lawn's repeat without catching the eye from above.
-VARI4 Kukkanurmi(VARI4 c, const PISTE& p, int laji) {
-    if (laji == 0) return c;
-    uint32_t siemen = 7000u + (uint32_t)laji * 131u;
-    for (int i = 0; i < 3; i++) {
-        uint32_t h = Hajauta(siemen + (uint32_t)i * 17u);
-        double kx = 1 + 6 * Osuus(h), kz = 1 + 6 * Osuus(Hajauta(h));
-        double r = 0.2 + 0.3 * Osuus(Hajauta(h + 1));
-        double d = std::hypot(p.s - kx, p.t - kz) +
-                   0.12 * (Kohina(p.s * 7, p.t * 7, siemen + (uint32_t)i, 56) - 0.5);
-        c = Kirkkaus(c, 1.0f - 0.08f * Peittaa(r - d) * (float)Tasainen(r, r * 0.3, d));
-    }
-    for (int i = 0; i < 16; i++) {
-        uint32_t h = Hajauta(siemen + 100u + (uint32_t)i * 29u);
-        double kx = 0.7 + 6.6 * Osuus(h), kz = 0.7 + 6.6 * Osuus(Hajauta(h));
-        bool keltainen = (h >> 28) < (uint32_t)(laji == 2 ? 12 : 4);
-        double d = std::hypot(p.s - kx, p.t - kz);
-        if (keltainen) {
-            c = Sekoita(c, Rgb(60, 118, 44), Peittaa(0.08 - d) * 0.6f);
-            c = Sekoita(c, Rgb(250, 205, 40), Peittaa(0.03 - d));
-        } else {
-            c = Sekoita(c, Rgb(245, 245, 240), Peittaa(0.022 - d));
-        }
-    }
-    return c;
-}
-
-// Gravel: stones of five to nine centimetres on a 10 cm grid, lit from the
-// south-west, over sand. It repeats every cell.
-VARI4 Soraa(const PISTE& p) {
-    VARI4 c = Kirkkaus(Rgb(200, 184, 148), 0.88f + 0.12f * Fbm(p.s * 3, p.t * 3, 911, 2, 24));
-    static const VARI4 kivet[4] = {Rgb(222, 212, 190), Rgb(172, 162, 146), Rgb(196, 176, 140),
-                                   Rgb(150, 140, 128)};
-    const int N = SOLU * 10;
-    double gx = p.s * 10, gz = p.t * 10;
-    int ix = (int)std::floor(gx), iz = (int)std::floor(gz);
-    for (int dz = -1; dz <= 1; dz++)
-        for (int dx = -1; dx <= 1; dx++) {
-            int cx = ix + dx, cz = iz + dz;
-            uint32_t h = Hajauta((uint32_t)Jaksossa(cx, N) * 7919u +
-                                 (uint32_t)Jaksossa(cz, N) * 104729u + 913u);
-            double kx = cx + 0.2 + 0.6 * Osuus(h), kz = cz + 0.2 + 0.6 * Osuus(Hajauta(h));
-            double sade = 0.25 + 0.2 * Osuus(Hajauta(h + 3));
-            double ex = gx - kx, ez = gz - kz;
-            float peitto = Peittaa((sade - std::hypot(ex, ez)) * 0.1);
-            if (peitto <= 0) continue;
-            float valo = (float)(1.0 - 0.5 * (0.45 * ex + 0.4 * ez) / sade);
-            c = Sekoita(c, Kirkkaus(kivet[h >> 30], valo), peitto * 0.85f);
-        }
-    return c;
-}
-
-// How far inside the gravel (metres, negative outside) the point is: the main
-// path from the gate to the museum, the cross path, the ring round the plaza and
-// the museum's forecourt.
-double Polulla(double x, double z) {
-    double d = -1e9;
-    if (z > TIE_Z && z < MUSEO_Z0) d = std::fmax(d, 1.6 - std::fabs(x));
-    if (std::fabs(x) < AIDAN_X) d = std::fmax(d, 1.4 - std::fabs(z - AUKIO_Z));
-    double r = std::hypot(x - AUKIO_X, z - AUKIO_Z);
-    d = std::fmax(d, std::fmin(r - 6.6, 8.6 - r));
-    if (z < MUSEO_Z0) d = std::fmax(d, std::fmin(z - 52, 20 - std::fabs(x)));
-    return d;
-}
-
-// A planted bed: rosettes of leaves on a jittered 24 cm grid over dark soil,
-// each with a few flower heads, the colours in drifts. Only plants whose middle
-// `sisalla` accepts are drawn.
-template <class F>
-VARI4 Kukkia(double x, double z, const VARI4* varit, uint32_t siemen, F sisalla) {
-    VARI4 c =
-        Kirkkaus(Rgb(104, 78, 52), 0.75f + 0.35f * Kohina((float)x * 15, (float)z * 15, siemen));
-    const double V = 0.24;
-    int ix = (int)std::floor(x / V), iz = (int)std::floor(z / V);
-    struct KASVI {
-        double x, z, r;
-        uint32_t h;
-    } kasvit[9];
-    int n = 0;
-    for (int dz = -1; dz <= 1; dz++)
-        for (int dx = -1; dx <= 1; dx++) {
-            uint32_t h = Hajauta((uint32_t)(ix + dx + 5000) * 7919u ^
-                                 Hajauta((uint32_t)(iz + dz + 5000) * 104729u + siemen));
-            double kx = (ix + dx + 0.2 + 0.6 * Osuus(h)) * V;
-            double kz = (iz + dz + 0.2 + 0.6 * Osuus(Hajauta(h))) * V;
-            if (!sisalla(kx, kz)) continue;
-            kasvit[n++] = KASVI{kx, kz, 0.11 + 0.04 * Osuus(Hajauta(h + 1)), h};
-        }
-    for (int i = 0; i < n; i++) {
-        const KASVI& k = kasvit[i];
-        double ex = x - k.x, ez = z - k.z, d = std::hypot(ex, ez);
-        if (d > k.r + 0.05) continue;
-        double kulma = std::atan2(ez, ex) * 2.5 + 6.283 * Osuus(Hajauta(k.h + 2));
-        double reuna = k.r * (0.7 + 0.3 * std::fabs(std::cos(kulma)));
-        VARI4 lehti = Sekoita(Rgb(40, 92, 36), Rgb(82, 142, 56), Osuus(Hajauta(k.h + 3)));
-        c = Sekoita(c, Kirkkaus(lehti, (float)(0.8 + 0.35 * (1 - d / k.r))), Peittaa(reuna - d));
-    }
-    for (int i = 0; i < n; i++) {
-        const KASVI& k = kasvit[i];
-        if (std::hypot(x - k.x, z - k.z) > k.r + 0.08) continue;
-        int v = (int)(Fbm((float)k.x * 0.9f, (float)k.z * 0.9f, siemen + 9, 2) * 4.6f) +
-                (Osuus(Hajauta(k.h + 4)) > 0.85f ? 1 : 0);
-        VARI4 vari = varit[v & 3];
-        for (int j = 0; j < 6; j++) {
-            double kulma = 6.283 * (Osuus(Hajauta(k.h + 5)) + j / 5.0);
-            double etaisyys = j == 5 ? 0 : k.r * 0.6;
-            double hx = k.x + etaisyys * std::cos(kulma), hz = k.z + etaisyys * std::sin(kulma);
-            double r = 0.045 + 0.02 * Osuus(Hajauta(k.h + 6 + (uint32_t)j));
-            double d = std::hypot(x - hx, z - hz);
-            float peitto = Peittaa(r - d);
-            if (peitto <= 0) continue;
-            VARI4 kukka = Kirkkaus(vari, (float)(1.1 - 0.25 * d / r));
-            if (d < 0.3 * r) kukka = Sekoita(kukka, Rgb(250, 200, 50), 0.5f);
-            c = Sekoita(c, kukka, peitto);
-        }
-    }
-    return c;
-}
-
-struct MAALARI {
-    std::vector<PUU> varjostajat; // the trees whose shadows reach the yard
-};
-
-// The detailed ground at lattice point (X, Z). Without `kaikki` only the lawn
-// (with the clover and flowers of `laji`): the shared lawn tiles.
-VARI4 Yksityinen(const MAALARI& m, int X, int Z, int laji, bool kaikki) {
-    PISTE p = Piste(X, Z);
-    VARI4 c = Kukkanurmi(Ruoho(p), p, laji);
-    if (!kaikki) return c;
-    double x = p.x, z = p.z;
-    // Gravel with a slightly ragged, darker edge where the lawn was cut back.
-    double d = Polulla(x, z) + 0.03 * (Kohina(p.s * 20, p.t * 20, 921, SOLU * 20) - 0.5);
-    float peitto = Peittaa(d);
-    if (peitto > 0)
-        c = Sekoita(c, Kirkkaus(Soraa(p), (float)(0.8 + 0.2 * Tasainen(0, 0.06, d))), peitto);
-    double r = std::hypot(x - AUKIO_X, z - AUKIO_Z);
-    if (r < 4.7) {
-        static const VARI4 kukat[4] = {Rgb(230, 60, 70), Rgb(250, 210, 40), Rgb(240, 240, 245),
-                                       Rgb(170, 80, 200)};
-        float rengas = Peittaa(std::fmin(r - 3.2, 4.6 - r));
-        if (rengas > 0)
-            c = Sekoita(c,
-                        Kukkia(x, z, kukat, 1301u,
-                               [](double kx, double kz) {
-                                   double e = std::hypot(kx - AUKIO_X, kz - AUKIO_Z);
-                                   return e > 3.32 && e < 4.48;
-                               }),
-                        rengas);
-        // The basin: stone paving, and the water inside the rim.
-        float kivi = Peittaa(2.6 - r);
-        if (kivi > 0) {
-            double kulma = std::atan2(z - AUKIO_Z, x - AUKIO_X) * 24 / PII;
-            double sauma = std::fmin(std::fabs(kulma - std::floor(kulma + 0.5)) * r * PII / 24,
-                                     std::fabs(r - 2.35));
-            VARI4 laatta = Kirkkaus(Rgb(178, 172, 162),
-                                    0.92f + 0.1f * Kohina((float)x * 12, (float)z * 12, 931));
-            laatta = Sekoita(laatta, Kirkkaus(laatta, 0.7f), Peittaa(0.012 - sauma));
-            c = Sekoita(c, laatta, kivi);
-        }
-        float vesi = Peittaa(2.1 - r);
-        if (vesi > 0) {
-            VARI4 v = Sekoita(Rgb(56, 132, 190), Rgb(130, 195, 232), (float)Tasainen(2.1, 0, r));
-            v = Kirkkaus(v, (float)(0.95 + 0.07 * std::sin(r * 28) * Tasainen(2.1, 0.6, r)));
-            if (Kohina((float)x * 25, (float)z * 25, 932) > 0.86f)
-                v = Sekoita(v, Rgb(235, 245, 255), 0.6f);
-            c = Sekoita(c, v, vesi);
-        }
-    }
-    static const VARI4 penkki[4] = {Rgb(235, 80, 120), Rgb(250, 170, 40), Rgb(250, 250, 250),
-                                    Rgb(120, 90, 220)};
-    for (const double* k : {KUKKA1, KUKKA2, KUKKA3}) {
-        double e = std::hypot(x - k[0], z - k[1]);
-        if (e > 3.4) continue;
-        VARI4 multa =
-            Kirkkaus(Rgb(120, 90, 60), 0.85f + 0.2f * Kohina((float)x * 30, (float)z * 30, 941));
-        c = Sekoita(c, multa, Peittaa(3.3 - e));
-        double kx = k[0], kz = k[1];
-        VARI4 kukat =
-            Kukkia(x, z, penkki, 1401u + (uint32_t)(kx * 7 + kz),
-                   [=](double px, double pz) { return std::hypot(px - kx, pz - kz) < 2.95; });
-        c = Sekoita(c, kukat, Peittaa(3.05 - e));
-    }
-    // The pond: a muddy shore, water darker in the middle, lily pads with a notch.
-    double l = std::hypot((x - LAMPI_X) / 6.5, (z - LAMPI_Z) / 4.2);
-    if (l < 1.12) {
-        VARI4 muta =
-            Kirkkaus(Rgb(110, 95, 60), 0.85f + 0.25f * Kohina((float)x * 20, (float)z * 20, 951));
-        c = Sekoita(c, muta, (float)Tasainen(1.12, 1.0, l));
-        VARI4 v = Sekoita(Rgb(40, 95, 140), Rgb(70, 140, 190), (float)Tasainen(1.0, 0.2, l));
-        v = Kirkkaus(v, 0.94f + 0.1f * Kohina((float)x * 6, (float)z * 2, 952));
-        const double V = 0.55;
-        int ix = (int)std::floor(x / V), iz = (int)std::floor(z / V);
-        for (int dz = -1; dz <= 1; dz++)
-            for (int dx = -1; dx <= 1; dx++) {
-                uint32_t h = Hajauta((uint32_t)(ix + dx + 500) * 7919u ^
-                                     Hajauta((uint32_t)(iz + dz + 500) * 104729u + 953u));
-                double kx = (ix + dx + 0.2 + 0.6 * Osuus(h)) * V;
-                double kz = (iz + dz + 0.2 + 0.6 * Osuus(Hajauta(h))) * V;
-                if (Kohina((float)kx * 3, (float)kz * 3, 401) < 0.66f) continue;
-                if (std::hypot((kx - LAMPI_X) / 6.5, (kz - LAMPI_Z) / 4.2) > 0.86) continue;
-                double sade = 0.13 + 0.08 * Osuus(Hajauta(h + 1));
-                double ex = x - kx, ez = z - kz, e = std::hypot(ex, ez);
-                double suunta = 6.283 * Osuus(Hajauta(h + 2));
-                double poikkeama = std::remainder(std::atan2(ez, ex) - suunta, 6.283);
-                if (std::fabs(poikkeama) < 0.28 && e > 0.1 * sade) continue; // the notch
-                VARI4 lehti = Kirkkaus(Rgb(62, 132, 58), (float)(0.85 + 0.25 * e / sade));
-                if (Osuus(Hajauta(h + 3)) > 0.8f && e < 0.3 * sade)
-                    lehti = (h & 1) ? Rgb(250, 245, 245) : Rgb(240, 150, 190);
-                v = Sekoita(v, lehti, Peittaa(sade - e));
-            }
-        c = Sekoita(c, v, Peittaa((1.0 - l) * 4.2));
-    }
-    double varjo = 1;
-    for (const PUU& t : m.varjostajat) {
-        double sx = t.x + 0.2 * t.korkeus, sz = t.z + 0.18 * t.korkeus;
-        double sade = t.korkeus * (t.laji ? 0.26 : 0.34);
-        double e = std::hypot(x - sx, z - sz) / sade;
-        if (e < 1.2) varjo = std::fmin(varjo, 0.62 + 0.38 * Tasainen(0.7, 1.2, e));
-    }
-    return Kirkkaus(c, (float)varjo);
-}
-
-// Whether nothing but lawn lies on the rectangle (metres, borders included).
-bool PelkkaaNurmea(const MAALARI& m, double x0, double z0, double x1, double z1) {
-    auto Etaisyys = [&](double x, double z) {
-        double dx = std::fmax(std::fmax(x0 - x, x - x1), 0.0);
-        double dz = std::fmax(std::fmax(z0 - z, z - z1), 0.0);
-        return std::hypot(dx, dz);
-    };
-    const double V = 0.05; // the ragged edges, and a margin
-    if (x0 < 1.6 + V && x1 > -1.6 - V) return false;
-    if (z0 < AUKIO_Z + 1.4 + V && z1 > AUKIO_Z - 1.4 - V) return false;
-    if (z1 > 52 - V && x0 < 20 + V && x1 > -20 - V) return false;
-    if (Etaisyys(AUKIO_X, AUKIO_Z) < 8.6 + V) return false;
-    for (const double* k : {KUKKA1, KUKKA2, KUKKA3})
-        if (Etaisyys(k[0], k[1]) < 3.4) return false;
-    if (x0 < LAMPI_X + 6.5 * 1.12 + V && x1 > LAMPI_X - 6.5 * 1.12 - V &&
-        z0 < LAMPI_Z + 4.2 * 1.12 + V && z1 > LAMPI_Z - 4.2 * 1.12 - V)
-        return false;
-    for (const PUU& t : m.varjostajat) {
-        double sade = t.korkeus * (t.laji ? 0.26 : 0.34);
-        if (Etaisyys(t.x + 0.2 * t.korkeus, t.z + 0.18 * t.korkeus) < 1.2 * sade) return false;
-    }
-    return true;
-}
-
 struct PISTE2 {
     double x, z;
 };
@@ -453,23 +127,31 @@ template <class F> void Nelikulmio(MALLI& m, const std::vector<PISTE2>& p, F uv)
     Kolmio(p[0], p[2], p[3]);
 }
 
-} // namespace
-
-bool TeePihanMaa(ATLAS& a, MALLI& m, const std::vector<PUU>& puut) {
-    const double W = a.Kuva.Leveys, H = a.Kuva.Korkeus;
-    // The far picture: rows 0..383 of the left 512 columns.
+// The far picture: rows 0..383 of the left 512 columns.
+void MaalaaKartta(ATLAS& a, const std::vector<PUU>& puut) {
     for (int y = 0; y < 384; y++)
         for (int x = 0; x < 512; x++) {
             double mx = KARTTA_X0 + (KARTTA_X1 - KARTTA_X0) * (x + 0.5) / 512;
             double mz = KARTTA_Z1 - (KARTTA_Z1 - KARTTA_Z0) * (y + 0.5) / 384;
             a.Kuva.P(x, y) = Maa(mx, mz, puut);
         }
-    LAATTA kartta{0.5 / W, 1 - 383.5 / H, 511.5 / W, 1 - 0.5 / H};
-    auto KarttaUV = [&](double x, double z) {
+}
+
+// The texture coordinates of a point (x, z) of the yard on the far picture.
+struct KARTTA_UV {
+    LAATTA kartta;
+    explicit KARTTA_UV(const ATLAS& a) {
+        const double W = a.Kuva.Leveys, H = a.Kuva.Korkeus;
+        kartta = LAATTA{0.5 / W, 1 - 383.5 / H, 511.5 / W, 1 - 0.5 / H};
+    }
+    UV operator()(double x, double z) const {
         return kartta.Kohta((x - KARTTA_X0) / (KARTTA_X1 - KARTTA_X0),
                             (z - KARTTA_Z0) / (KARTTA_Z1 - KARTTA_Z0));
-    };
+    }
+};
 
+// The painter of the detail, with the trees whose shadows reach the yard.
+MAALARI Maalari(const std::vector<PUU>& puut) {
     MAALARI maalari;
     for (const PUU& p : puut) {
         double sade = 1.2 * p.korkeus * (p.laji ? 0.26 : 0.34);
@@ -478,32 +160,43 @@ bool TeePihanMaa(ATLAS& a, MALLI& m, const std::vector<PUU>& puut) {
             sz - sade < AIDAN_Z1 + 1)
             maalari.varjostajat.push_back(p);
     }
+    return maalari;
+}
 
-    // Places of the tiles: right of the far picture below the eight material
-    // tiles, then every row below the far picture.
+// The ground of the cell from lattice point (X0, Z0) up, into a tile; row 0 is
+// its +z edge.
+void MaalaaSolu(const MAALARI& maalari, KUVA_RGBA& kuva, int X0, int Z0, int laji, bool kaikki) {
+    for (int j = 0; j < LAATTA_PX; j++)
+        for (int i = 0; i < LAATTA_PX; i++)
+            kuva.P(i, j) =
+                Yksityinen(maalari, X0 - REUNA + i, Z0 + SOLU_PX + REUNA - 1 - j, laji, kaikki);
+}
+
+// The detailed tiles on the atlas: right of the far picture below the eight
+// material tiles, then every row below the far picture. A tile painted again
+// is found by its bytes and placed once.
+struct LAATOITUS {
+    ATLAS& a;
     std::vector<std::pair<int, int>> paikat;
-    for (int y = 128; y + LAATTA_PX <= 512; y += LAATTA_PX)
-        for (int x = 512; x + LAATTA_PX <= PIHAN_LEVEYS; x += LAATTA_PX) paikat.push_back({x, y});
-    for (int y = 512; y + LAATTA_PX <= PIHAN_KORKEUS; y += LAATTA_PX)
-        for (int x = 0; x + LAATTA_PX <= PIHAN_LEVEYS; x += LAATTA_PX) paikat.push_back({x, y});
     size_t varattu = 0;
     bool tilaa = true;
-    // The ground of the cell from lattice point (X0, Z0) up, into a tile; row 0 is
-    // its +z edge.
-    auto Maalaa = [&](KUVA_RGBA& kuva, int ax, int ay, int X0, int Z0, int laji, bool kaikki) {
-        for (int j = 0; j < LAATTA_PX; j++)
-            for (int i = 0; i < LAATTA_PX; i++)
-                kuva.P(ax + i, ay + j) =
-                    Yksityinen(maalari, X0 - REUNA + i, Z0 + SOLU_PX + REUNA - 1 - j, laji, kaikki);
-    };
     struct TEHTY {
         std::vector<VARI4> kuva;
         int ax, ay;
     };
     std::vector<TEHTY> tehdyt;
     std::multimap<uint64_t, size_t> tunnisteet;
+
+    explicit LAATOITUS(ATLAS& atlas) : a(atlas) {
+        for (int y = 128; y + LAATTA_PX <= 512; y += LAATTA_PX)
+            for (int x = 512; x + LAATTA_PX <= PIHAN_LEVEYS; x += LAATTA_PX)
+                paikat.push_back({x, y});
+        for (int y = 512; y + LAATTA_PX <= PIHAN_KORKEUS; y += LAATTA_PX)
+            for (int x = 0; x + LAATTA_PX <= PIHAN_LEVEYS; x += LAATTA_PX) paikat.push_back({x, y});
+    }
+
     // Places a painted tile, or finds the same one placed before.
-    auto Sijoita = [&](const KUVA_RGBA& kuva) {
+    std::pair<int, int> Sijoita(const KUVA_RGBA& kuva) {
         uint64_t tunniste = 1469598103934665603ull;
         const size_t tavuja = kuva.Pikselit.size() * sizeof(VARI4);
         const unsigned char* tavut = (const unsigned char*)kuva.Pikselit.data();
@@ -523,13 +216,18 @@ bool TeePihanMaa(ATLAS& a, MALLI& m, const std::vector<PUU>& puut) {
         tunnisteet.insert({tunniste, tehdyt.size()});
         tehdyt.push_back(TEHTY{kuva.Pikselit, paikka.first, paikka.second});
         return paikka;
-    };
+    }
+};
 
+// The fenced yard in cells, each on the tile of its ground: a plain lawn cell on
+// one of the shared lawn tiles. The number of cells with ground of their own.
+int Solut(MALLI& m, LAATOITUS& laatat, const MAALARI& maalari) {
+    const double W = laatat.a.Kuva.Leveys, H = laatat.a.Kuva.Korkeus;
     KUVA_RGBA apu(LAATTA_PX, LAATTA_PX);
     std::pair<int, int> nurmet[LAJEJA];
     for (int laji = 0; laji < LAJEJA; laji++) {
-        Maalaa(apu, 0, 0, 0, 0, laji, false);
-        nurmet[laji] = Sijoita(apu);
+        MaalaaSolu(maalari, apu, 0, 0, laji, false);
+        nurmet[laji] = laatat.Sijoita(apu);
     }
     auto X = [](int i) { return -AIDAN_X + (double)SOLU * i; };
     auto Z = [](int j) { return AIDAN_Z0 + (double)SOLU * j; };
@@ -542,8 +240,8 @@ bool TeePihanMaa(ATLAS& a, MALLI& m, const std::vector<PUU>& puut) {
             if (PelkkaaNurmea(maalari, x0 - R, z0 - R, x0 + SOLU + R, z0 + SOLU + R)) {
                 paikka = nurmet[Hajauta((uint32_t)(i * 31 + j * 977 + 5)) % LAJEJA];
             } else {
-                Maalaa(apu, 0, 0, i * SOLU_PX, j * SOLU_PX, 0, true);
-                paikka = Sijoita(apu);
+                MaalaaSolu(maalari, apu, i * SOLU_PX, j * SOLU_PX, 0, true);
+                paikka = laatat.Sijoita(apu);
                 omia++;
             }
             // The texture coordinates of world point (x, z) in the cell's tile.
@@ -555,17 +253,15 @@ bool TeePihanMaa(ATLAS& a, MALLI& m, const std::vector<PUU>& puut) {
                 {x0, z0}, {x0, z0 + SOLU}, {x0 + SOLU, z0 + SOLU}, {x0 + SOLU, z0}};
             Nelikulmio(m, p, uv);
         }
-    if (!tilaa) fprintf(stderr, "tavio_sisalto: the yard's ground tiles do not fit the atlas\n");
-    if (getenv("SISALTO_KERRO"))
-        printf("  yard ground: %d of %d cells with their own ground, %zu tiles of %zu places\n",
-               omia, SARAKKEITA * RIVEJA, varattu, paikat.size());
+    return omia;
+}
 
-    // The far picture round the fence in four bands, and the plain meadow out to
-    // the sky, all in as few triangles as will do: every edge across the screen
-    // costs the renderer the pixels it cuts. The bands meet the fence's cells
-    // where a corner of one lies on the middle of another's edge; a rounding gap
-    // there would show what is under the ground, so a skirt hangs 9 cm down
-    // along those lines, painted as the ground above it.
+// The far picture round the fence in four bands, in as few triangles as will
+// do: every edge across the screen costs the renderer the pixels it cuts. The
+// bands meet the fence's cells where a corner of one lies on the middle of
+// another's edge; a rounding gap there would show what is under the ground, so
+// a skirt hangs 9 cm down along those lines, painted as the ground above it.
+void Kaistat(MALLI& m, const KARTTA_UV& KarttaUV) {
     const double kaistat[4][4] = {{KARTTA_X0, KARTTA_Z0, -AIDAN_X, KARTTA_Z1},
                                   {AIDAN_X, KARTTA_Z0, KARTTA_X1, KARTTA_Z1},
                                   {-AIDAN_X, KARTTA_Z0, AIDAN_X, AIDAN_Z0},
@@ -585,9 +281,12 @@ bool TeePihanMaa(ATLAS& a, MALLI& m, const std::vector<PUU>& puut) {
     Helma(AIDAN_X, KARTTA_Z0, AIDAN_X, KARTTA_Z1);
     Helma(-AIDAN_X, AIDAN_Z0, AIDAN_X, AIDAN_Z0);
     Helma(-AIDAN_X, AIDAN_Z1, AIDAN_X, AIDAN_Z1);
+}
 
-    // The meadow: a corner of the far picture with nothing on it, in cells whose
-    // corners meet the bands' corners.
+// The plain meadow out to the sky: a corner of the far picture with nothing on
+// it, in cells whose corners meet the bands' corners.
+void Niitty(MALLI& m, const ATLAS& a) {
+    const double W = a.Kuva.Leveys, H = a.Kuva.Korkeus;
     LAATTA niitty = a.Paikka(0, 0);
     niitty.u1 = niitty.u0 + 10.0 / W;
     niitty.v0 = niitty.v1 - 10.0 / H;
@@ -599,5 +298,20 @@ bool TeePihanMaa(ATLAS& a, MALLI& m, const std::vector<PUU>& puut) {
             double x0 = XS[i], x1 = XS[i + 1], z0 = ZS[j], z1 = ZS[j + 1];
             m.Nelio(V3{x0, 0, z0}, V3{x0, 0, z1}, V3{x1, 0, z1}, V3{x1, 0, z0}, niitty);
         }
-    return tilaa;
+}
+
+} // namespace
+
+bool TeePihanMaa(ATLAS& a, MALLI& m, const std::vector<PUU>& puut) {
+    MaalaaKartta(a, puut);
+    LAATOITUS laatat(a);
+    int omia = Solut(m, laatat, Maalari(puut));
+    if (!laatat.tilaa)
+        fprintf(stderr, "tavio_sisalto: the yard's ground tiles do not fit the atlas\n");
+    if (getenv("SISALTO_KERRO"))
+        printf("  yard ground: %d of %d cells with their own ground, %zu tiles of %zu places\n",
+               omia, SARAKKEITA * RIVEJA, laatat.varattu, laatat.paikat.size());
+    Kaistat(m, KARTTA_UV(a));
+    Niitty(m, a);
+    return laatat.tilaa;
 }

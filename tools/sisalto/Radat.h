@@ -4,6 +4,7 @@
 // again and every bubble shown to be reachable.
 #pragma once
 
+#include "files/Sisalto.h"
 #include "tools/lentaja/Lentaja.h"
 
 #include <vector>
@@ -14,7 +15,7 @@ struct RADAN_LENTO {
     std::vector<SIJAINTI> Reitti;  // where the plane was after each update
 };
 
-enum { RATOJEN_MAARA = 6 };
+enum { RATOJEN_MAARA = RATOJA };
 
 // Flies track n (0 = A .. 5 = F) with the scripted pilot.
 RADAN_LENTO LennaRata(int n);

@@ -12,13 +12,14 @@
 
 namespace {
 
-// Any part of a bubble (radius 9) inside the museum or a tree's crown: its
-// centre and 26 points round it.
+// Any part of a bubble inside the museum or a tree's crown: its centre and 26
+// points round it.
 bool KuplaEsteessa(const RATAKUPLA& k) {
+    const double sade = KUPLAN_ULOTTUMA * KISAKUPLAN_SKAALA;
     for (int x = -1; x <= 1; x++)
         for (int y = -1; y <= 1; y++)
             for (int z = -1; z <= 1; z++) {
-                double r = (x || y || z) ? KUPLAN_ULOTTUVUUS / std::sqrt(x * x + y * y + z * z) : 0;
+                double r = (x || y || z) ? sade / std::sqrt(x * x + y * y + z * z) : 0;
                 SIJAINTI s{k.x + r * x, k.y + r * y, k.z + r * z};
                 if (MuseonSisalla(s) || PuussaTaiAidassa(s.x, s.y, s.z)) return true;
             }
@@ -69,17 +70,19 @@ bool Koettele(const char* nimi, const RADAN_LENTO& lento, bool kerro) {
 
 } // namespace
 
-bool TeeRadat(const KOHDE& k) {
+bool TeeRadat(KOHDE& k) {
     bool ok = true;
     bool kerro = getenv("SISALTO_KERRO") != nullptr;
-    for (int n = 0; n < RATOJEN_MAARA; n++) {
+    for (int n = 0; n < RATOJA; n++) {
+        const std::string tiedosto = Datassa(RATATIEDOSTOT[n]);
+        const std::string nimi = tiedosto.substr(tiedosto.rfind('/') + 1);
         RADAN_LENTO lento = LennaRata(n);
         if ((int)lento.Kuplat.size() != RadanKuplat(n)) {
-            fprintf(stderr, "sisalto: the pilot could not fly %s\n", RadanTiedosto(n));
+            fprintf(stderr, "sisalto: the pilot could not fly %s\n", nimi.c_str());
             ok = false;
             continue;
         }
-        if (!Koettele(RadanTiedosto(n), lento, kerro)) {
+        if (!Koettele(nimi.c_str(), lento, kerro)) {
             ok = false;
             continue;
         }
@@ -89,7 +92,7 @@ bool TeeRadat(const KOHDE& k) {
         for (const RATAKUPLA& kupla : lento.Kuplat)
             for (double v : {kupla.x, kupla.y, kupla.z, kupla.vauhti})
                 data.append((const char*)&v, 8);
-        ok = KirjoitaTiedosto(k, std::string("Muu Data/") + RadanTiedosto(n), data) && ok;
+        ok = KirjoitaTiedosto(k, tiedosto, data) && ok;
     }
     return ok;
 }

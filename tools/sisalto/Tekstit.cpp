@@ -6,31 +6,19 @@
 
 namespace {
 
-struct LENNOKKI {
-    const char* Tiedosto; // plane file and the name of its model and texture
-    const char* Nimi;     // the name the menus show
-    const char* Kuvaus;   // remark at the top of the plane file
-};
+// Every texture and model goes by the name of its file; the planes' come between
+// these. The four bubbles share the texture Kuplat, each its own band of it.
+const char* const TEKSTUURIT_ENNEN[] = {FONTIN_TEKSTUURI, OSOITTIMEN_TEKSTUURI, "Piha",
+                                        "Museo",          "Puhaltaja",          "Kuplat"};
+const char* const TEKSTUURIT_JALKEEN[] = {HAAMUN_TEKSTUURI};
+const char* const MALLIT_ENNEN[] = {"Piha", "Museo", "Puhaltaja"}; // then the bubbles'
 
-const LENNOKKI LENNOKIT[] = {
-    {"Nuoli", "Dart", "Nuoli: perinteinen nuolimalli ruutupaperista."},
-    {"Liitaja", "Glider", "Liit\xE4j\xE4: leve\xE4t siivet ja yl\xF6s taitetut k\xE4rjet."},
-    {"Haukka", "Hawk", "Haukka: nuolisiipinen taitolentokone, punaista origamipaperia."},
-};
-
-// The four bubbles share the texture Kuplat, each its own band of it.
-const char* TEKSTUURIT[][2] = {
-    {"Fontti.tga", "Fontti"}, {"Osoitin.tga", "Osoitin"},     {"Piha.tga", "Piha"},
-    {"Museo.tga", "Museo"},   {"Puhaltaja.tga", "Puhaltaja"}, {"Kuplat.tga", "Kuplat"},
-    {"Nuoli.tga", "Nuoli"},   {"Liitaja.tga", "Liitaja"},     {"Haukka.tga", "Haukka"},
-    {"Haamu.tga", "Haamu"},
-};
-
-const char* MALLIT[][2] = {
-    {"Piha.3ds", "Piha"},     {"Museo.3ds", "Museo"},   {"Puhaltaja.3ds", "Puhaltaja"},
-    {"Kupla1.3ds", "Kupla1"}, {"Kupla2.3ds", "Kupla2"}, {"Kupla3.3ds", "Kupla3"},
-    {"Kupla4.3ds", "Kupla4"}, {"Nuoli.3ds", "Nuoli"},   {"Liitaja.3ds", "Liitaja"},
-    {"Haukka.3ds", "Haukka"},
+// The remarks of the bubbles' object files, by design number.
+const char* const KUPLIEN_KUVAUKSET[KUPLALAJEJA] = {
+    "sininen, renkaat",
+    "oranssi, pilkut",
+    "vihre\xE4, lohkot",
+    "violetti, siksak",
 };
 
 std::string Objekti(const std::string& kuvaus, const std::string& malli,
@@ -39,9 +27,11 @@ std::string Objekti(const std::string& kuvaus, const std::string& malli,
            ";\n#END_OF_FILE;\n";
 }
 
-} // namespace
+std::string Osionrivi(const std::string& nimi, const char* paate) {
+    return ">" + nimi + paate + "=" + nimi + ";\n";
+}
 
-bool TeeTekstit(const KOHDE& k) {
+std::string Latauslista() {
     // Inside a section, remarks must hold neither '>' nor '#', and no section's
     // keyword may appear before the section itself.
     std::string lista =
@@ -60,47 +50,65 @@ bool TeeTekstit(const KOHDE& k) {
         "\n"
         "Tekstuurit (TGA, 24 tai 32 bitti\xE4) kansiosta Tiedostot\\Tekstuurit:\n"
         "TEKSTUURIT\n";
-    for (auto& t : TEKSTUURIT) lista += std::string(">") + t[0] + "=" + t[1] + ";\n";
+    for (const char* t : TEKSTUURIT_ENNEN) lista += Osionrivi(t, ".tga");
+    for (const LENNOKKI& l : LENNOKIT) lista += Osionrivi(l.Tiedosto, ".tga");
+    for (const char* t : TEKSTUURIT_JALKEEN) lista += Osionrivi(t, ".tga");
     lista += "Lis\xE4\xE4 oma tekstuurisi t\xE4h\xE4n, esimerkiksi Oma.tga nimell\xE4 Oma.\n#\n\n";
     lista += "3D-mallit (3DS) kansiosta Tiedostot\\3D Mallit:\n3D_MALLIT\n";
-    for (auto& m : MALLIT) lista += std::string(">") + m[0] + "=" + m[1] + ";\n";
+    for (const char* m : MALLIT_ENNEN) lista += Osionrivi(m, ".3ds");
+    for (int n = 1; n <= KUPLALAJEJA; n++) lista += Osionrivi(KuplanNimi(n), ".3ds");
+    for (const LENNOKKI& l : LENNOKIT) lista += Osionrivi(l.Tiedosto, ".3ds");
     lista += "Lis\xE4\xE4 oma mallisi t\xE4h\xE4n. Nokka osoittaa +Z, yl\xF6s on +Y.\n#\n\n";
-    lista += "Lennokit kansiosta Tiedostot\\PP (ota mallia Nuoli.txt-tiedostosta):\nPAPERPLANE\n";
-    for (auto& l : LENNOKIT) lista += std::string(">") + l.Tiedosto + ".txt;\n";
+    lista += std::string("Lennokit kansiosta Tiedostot\\PP (ota mallia ") + LENNOKIT[0].Tiedosto +
+             ".txt-tiedostosta):\nPAPERPLANE\n";
+    for (const LENNOKKI& l : LENNOKIT) lista += std::string(">") + l.Tiedosto + ".txt;\n";
     lista += "Lis\xE4\xE4 oma lennokkisi t\xE4h\xE4n.\n#\n";
+    return lista;
+}
 
-    bool ok = KirjoitaTiedosto(k, "LatausLista.txt", lista);
-    ok = KirjoitaTiedosto(k, "Objektit/Piha.txt",
-                          Objekti("Piha: maa, polut, puut, aidat ja taivas.", "Piha", "Piha")) &&
-         ok;
+bool TeeObjektit(KOHDE& k) {
+    bool ok = KirjoitaTiedosto(k, Datassa(PIHAN_OBJEKTI),
+                               Objekti("Piha: maa, polut, puut, aidat ja taivas.", "Piha", "Piha"));
     ok = KirjoitaTiedosto(
-             k, "Objektit/Museo.txt",
+             k, Datassa(MUSEON_OBJEKTI),
              Objekti("Museo: pihan p\xE4\xE4ss\xE4 seisova museorakennus.", "Museo", "Museo")) &&
          ok;
-    ok = KirjoitaTiedosto(k, "Objektit/Puhaltaja.txt",
+    ok = KirjoitaTiedosto(k, Datassa(PUHALTAJAN_OBJEKTI),
                           Objekti("Puhaltaja: kuplia puhaltava kone.", "Puhaltaja", "Puhaltaja")) &&
          ok;
-    const char* kuplat[4] = {"sininen, renkaat", "oranssi, pilkut", "vihre\xE4, lohkot",
-                             "violetti, siksak"};
-    for (int n = 1; n <= 4; n++) {
-        std::string nimi = "Kupla" + std::to_string(n);
-        ok = KirjoitaTiedosto(k, "Objektit/" + nimi + ".txt",
-                              Objekti(nimi + ": " + kuplat[n - 1] + ".", nimi, "Kuplat")) &&
+    for (int laji = 0; laji < KUPLALAJEJA; laji++) {
+        int n = KuplanNumero(laji); // none: TeeKuplat tells
+        if (!n) continue;
+        std::string nimi = KuplanNimi(n);
+        ok = KirjoitaTiedosto(
+                 k, Datassa(KUPLIEN_OBJEKTIT[laji]),
+                 Objekti(nimi + ": " + KUPLIEN_KUVAUKSET[n - 1] + ".", nimi, "Kuplat")) &&
              ok;
     }
-    for (const LENNOKKI& l : LENNOKIT) {
-        std::string t = std::string(l.Kuvaus) +
-                        "\nKopioi t\xE4m\xE4 tiedosto omalle lennokillesi ja vaihda nimet.\n\n"
-                        "Nimi, joka n\xE4kyy valikossa:\n#PP;\n>" +
-                        l.Nimi +
-                        ";\n"
-                        "3D-malli ja tekstuuri latauslistan nimill\xE4:\n#3D_MALLI;\n>" +
-                        l.Tiedosto + ";\n#TEKSTUURI;\n>" + l.Tiedosto +
-                        ";\n"
-                        "Lentoarvot (peli ei viel\xE4 k\xE4yt\xE4 niit\xE4):\n"
-                        "#MASSA;\n>1.0;\n#MASSAJAKAUMA;\n>0;\n#SIIPIALA;\n>0;\n"
-                        "#AERODYNAAMISUUS;\n>1.0;\n#END_OF_FILE;\n";
-        ok = KirjoitaTiedosto(k, std::string("PP/") + l.Tiedosto + ".txt", t) && ok;
-    }
+    return ok;
+}
+
+std::string Lennokkitiedosto(const LENNOKKI& l) {
+    return std::string(l.Kuvaus) +
+           "\nKopioi t\xE4m\xE4 tiedosto omalle lennokillesi ja vaihda nimet.\n\n"
+           "Nimi, joka n\xE4kyy valikossa:\n#PP;\n>" +
+           l.Nimi +
+           ";\n"
+           "3D-malli ja tekstuuri latauslistan nimill\xE4:\n#3D_MALLI;\n>" +
+           l.Tiedosto + ";\n#TEKSTUURI;\n>" + l.Tiedosto +
+           ";\n"
+           "Lentoarvot (peli ei viel\xE4 k\xE4yt\xE4 niit\xE4):\n"
+           "#MASSA;\n>1.0;\n#MASSAJAKAUMA;\n>0;\n#SIIPIALA;\n>0;\n"
+           "#AERODYNAAMISUUS;\n>1.0;\n#END_OF_FILE;\n";
+}
+
+} // namespace
+
+bool TeeTekstit(KOHDE& k) {
+    bool ok = KirjoitaTiedosto(k, Datassa(LATAUSLISTA), Latauslista());
+    ok = TeeObjektit(k) && ok;
+    for (const LENNOKKI& l : LENNOKIT)
+        ok = KirjoitaTiedosto(k, std::string("PP/") + l.Tiedosto + ".txt", Lennokkitiedosto(l)) &&
+             ok;
     return ok;
 }

@@ -4,6 +4,7 @@
 // the music, and the six race tracks that each race start reads.
 #include "tools/tarkistin/Tarkistin.h"
 
+#include "files/Sisalto.h"
 #include "files/TiedostoFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
 #include "shell/Komentorivi.h"
@@ -20,15 +21,12 @@
 
 namespace {
 
-const char* const LISTA = "Tiedostot\\LatausLista.txt";
-const char* const LEVEYDET_POLKU = "Tiedostot\\Fontit\\MerkkienLeveydet.txt";
-
 // The turn control's range: the flight step holds it within +-90 degrees.
 const double SUURIN_KAANTO = 90;
 // The flight step's speed limit (world units a step), and the reach of a race
-// bubble (2.25 x its scale of 4, world units).
+// bubble (world units).
 const double SUURIN_NOPEUS = 100;
-const double KUPLAN_SADE = 9;
+const double KISAKUPLAN_SADE = KUPLAN_ULOTTUMA * KISAKUPLAN_SKAALA;
 
 const char* const OBJEKTIN_AVAIMET[] = {"3D_MALLI", "TEKSTUURI", nullptr};
 const char* const LENNOKIN_AVAIMET[] = {"PP",           "3D_MALLI", "TEKSTUURI",       "MASSA",
@@ -66,7 +64,7 @@ struct TAULUT {
 // LataaPPt do, with the readers telling what they fell back on.
 std::vector<MERKINTA> LueOsio(TARKISTUS& t, const char* teksti, const char* avain,
                               const char* kansio, TIEDOSTON_LAJI laji) {
-    const std::string lista = Polku(LISTA);
+    const std::string lista = Polku(LATAUSLISTA);
     LUKUHUOMIOT h;
     LISTAN_OSIO osio;
     LueListanOsio(teksti, avain, laji != LAJI_LENNOKKI, osio, &h);
@@ -141,7 +139,7 @@ void TarkistaNimet(TARKISTUS& t, const std::vector<MERKINTA>& taulu, bool viimei
             const MERKINTA& hylatty = viimeinenVoittaa ? taulu[i] : taulu[j];
             const MERKINTA& voittaja = viimeinenVoittaa ? taulu[j] : taulu[i];
             t.Loydokset.push_back(
-                Loydos(Polku(LISTA), hylatty.Rivi,
+                Loydos(Polku(LATAUSLISTA), hylatty.Rivi,
                        std::string(mika) + " name " + Lainaus(hylatty.Nimi) + " is given on line " +
                            std::to_string(voittaja.Rivi) + " too",
                        "the game uses the file of line " + std::to_string(voittaja.Rivi) +
@@ -261,7 +259,7 @@ void TarkistaKoneet(TARKISTUS& t, const TAULUT& taulut, const NIMITAULUT& nimet)
         if (!h.Huomiot.empty() && h.Huomiot[0].Laji == TIEDOSTO_EI_AUKEA) {
             std::string vika = "PP/" + m.Tiedosto +
                                (h.Huomiot[0].Arvo == ENOENT ? " is missing" : " cannot be read");
-            t.Loydokset.push_back(Loydos(Polku(LISTA), m.Rivi, vika,
+            t.Loydokset.push_back(Loydos(Polku(LATAUSLISTA), m.Rivi, vika,
                                          IlmanTiedostoa(TIEDOSTON_ROOLI{LAJI_LENNOKKI, ""})));
             continue;
         }
@@ -286,23 +284,26 @@ void TarkistaKoneet(TARKISTUS& t, const TAULUT& taulut, const NIMITAULUT& nimet)
 
 // The font: the widths file against the sheet it measures.
 void TarkistaFontti(TARKISTUS& t, const TAULUT& taulut) {
-    const std::string tiedosto = Polku(LEVEYDET_POLKU);
+    const std::string tiedosto = Polku(FONTIN_LEVEYDET);
     int leveydet[257] = {};
     LUKUHUOMIOT h;
-    bool luettu = LataaFontinLeveydet(LEVEYDET_POLKU, leveydet, &h);
+    bool luettu = LataaFontinLeveydet(FONTIN_LEVEYDET, leveydet, &h);
     LisaaHuomiot(t, tiedosto, TIEDOSTON_ROOLI{LAJI_LEVEYDET, ""}, h);
 
-    const MERKINTA* arkki = nullptr; // the last texture named Fontti, as the renderer finds it
+    // The last texture of each name, as the renderer finds it.
+    const MERKINTA* arkki = nullptr;
     const MERKINTA* osoitin = nullptr;
     for (const MERKINTA& m : taulut.Tekstuurit) {
-        if (m.Nimi == "Fontti") arkki = &m;
-        if (m.Nimi == "Osoitin") osoitin = &m;
+        if (m.Nimi == FONTIN_TEKSTUURI) arkki = &m;
+        if (m.Nimi == OSOITTIMEN_TEKSTUURI) osoitin = &m;
     }
     if (!arkki)
-        t.Loydokset.push_back(Loydos(Polku(LISTA), 0, "no texture named \"Fontti\"",
+        t.Loydokset.push_back(Loydos(Polku(LATAUSLISTA), 0,
+                                     "no texture named " + Lainaus(FONTIN_TEKSTUURI),
                                      "every text is drawn as plain blocks"));
     if (!osoitin)
-        t.Loydokset.push_back(Loydos(Polku(LISTA), 0, "no texture named \"Osoitin\"",
+        t.Loydokset.push_back(Loydos(Polku(LATAUSLISTA), 0,
+                                     "no texture named " + Lainaus(OSOITTIMEN_TEKSTUURI),
                                      "the mouse pointer is drawn as a plain block"));
     if (!luettu || !arkki || !arkki->Luettu) return;
     int sivu = leveydet[0];
@@ -347,15 +348,17 @@ void TarkistaAanet(TARKISTUS& t) {
         bool musiikki;
         const char* seuraus;
     } aanet[] = {
-        {"Tiedostot\\Kuuluva\\intro.ogg", true, "the menus are silent"},
-        {"Tiedostot\\Kuuluva\\demoni.ogg", true, "the flights are silent"},
-        {"Tiedostot\\Kuuluva\\aani1.ogg", false, "key 1 in the menus plays nothing"},
-        {"Tiedostot\\Kuuluva\\aani2.ogg", false,
+        {VALIKKOMUSIIKKI, true, "the menus are silent"},
+        {LENTOMUSIIKKI, true, "the flights are silent"},
+        {AANITIEDOSTOT[AANI_EI_SIJAA], false,
+         "a result out of the Top-20 and key 1 in the menus are silent"},
+        {AANITIEDOSTOT[AANI_LOPPU], false,
          "the end of a flight and the clearing of the bubbles are silent"},
-        {"Tiedostot\\Kuuluva\\aani3.ogg", false, "key 3 in the menus plays nothing"},
-        {"Tiedostot\\Kuuluva\\aani4.ogg", false,
+        {AANITIEDOSTOT[AANI_KOLME], false, "key 3 in the menus plays nothing"},
+        {AANITIEDOSTOT[AANI_KUPLA], false,
          "picking the wanted bubble and reaching a race bubble are silent"},
-        {"Tiedostot\\Kuuluva\\aani5.ogg", false, "key 5 in the menus plays nothing"},
+        {AANITIEDOSTOT[AANI_SIJA], false,
+         "a result in the Top-20 and key 5 in the menus are silent"},
     };
     for (const auto& a : aanet) {
         const std::string polku = Polku(a.polku);
@@ -390,18 +393,19 @@ void TarkistaAanet(TARKISTUS& t) {
 void TarkistaKuplat(TARKISTUS& t, const std::string& tiedosto, const RATA& rata) {
     for (Sint32 i = 0; i < rata.pituus; i++) {
         const std::string kupla = "bubble " + std::to_string(i + 1);
-        char luku[32];
+        char luku[32], kerroin[32];
         snprintf(luku, sizeof luku, "%g", rata.boostit[i]);
-        if (std::fabs(rata.boostit[i] * 1.2) > SUURIN_NOPEUS) {
-            LOYDOS l =
-                Loydos(tiedosto, 0,
-                       kupla + "'s boost " + luku + " is beyond the plane's top speed (times 1.2)",
-                       "the flight step holds the speed at 100 units a step");
+        snprintf(kerroin, sizeof kerroin, "%g", KISABOOSTIN_KERROIN);
+        if (std::fabs(rata.boostit[i] * KISABOOSTIN_KERROIN) > SUURIN_NOPEUS) {
+            LOYDOS l = Loydos(tiedosto, 0,
+                              kupla + "'s boost " + luku +
+                                  " is beyond the plane's top speed (times " + kerroin + ")",
+                              "the flight step holds the speed at 100 units a step");
             l.Kohta = 4 + 32 * i + 24;
             t.Loydokset.push_back(l);
         }
         double y = rata.kuplat[i].Sijainti.y;
-        if (y < -KUPLAN_SADE) {
+        if (y < -KISAKUPLAN_SADE) {
             snprintf(luku, sizeof luku, "%g", -y);
             LOYDOS l = Loydos(tiedosto, 0, kupla + " lies " + luku + " units under the ground",
                               "no flight reaches it: a flight ends at the ground");
@@ -433,8 +437,8 @@ TARKISTUS TarkistaData() {
     TARKISTUS t;
     LUKUHUOMIOT h;
     char* teksti = nullptr;
-    LataaLista(LISTA, teksti, &h);
-    LisaaHuomiot(t, Polku(LISTA), TIEDOSTON_ROOLI{LAJI_LISTA, ""}, h);
+    LataaLista(LATAUSLISTA, teksti, &h);
+    LisaaHuomiot(t, Polku(LATAUSLISTA), TIEDOSTON_ROOLI{LAJI_LISTA, ""}, h);
 
     TAULUT taulut;
     if (teksti) {
@@ -449,24 +453,24 @@ TARKISTUS TarkistaData() {
     TarkistaFontti(t, taulut);
 
     NIMITAULUT nimet(taulut);
-    TarkistaObjekti(t, "Tiedostot\\Objektit\\Museo.txt", "the museum", taulut, nimet);
-    TarkistaObjekti(t, "Tiedostot\\Objektit\\Piha.txt", "the yard", taulut, nimet);
+    TarkistaObjekti(t, MUSEON_OBJEKTI, "the museum", taulut, nimet);
+    TarkistaObjekti(t, PIHAN_OBJEKTI, "the yard", taulut, nimet);
     TarkistaKoneet(t, taulut, nimet);
-    TarkistaObjekti(t, "Tiedostot\\Objektit\\Puhaltaja.txt", "every blower", taulut, nimet);
-    TarkistaObjekti(t, "Tiedostot\\Objektit\\Kupla2.txt", "bubble kind 0", taulut, nimet);
-    TarkistaObjekti(t, "Tiedostot\\Objektit\\Kupla1.txt", "bubble kind 1", taulut, nimet);
-    TarkistaObjekti(t, "Tiedostot\\Objektit\\Kupla4.txt", "bubble kind 2", taulut, nimet);
-    TarkistaObjekti(t, "Tiedostot\\Objektit\\Kupla3.txt", "bubble kind 3 (and every race bubble)",
-                    taulut, nimet);
+    TarkistaObjekti(t, PUHALTAJAN_OBJEKTI, "every blower", taulut, nimet);
+    for (int laji = 0; laji < KUPLALAJEJA; laji++) {
+        std::string kuka = "bubble kind " + std::to_string(laji);
+        if (laji == KISAKUPLAN_LAJI) kuka += " (and every race bubble)";
+        TarkistaObjekti(t, KUPLIEN_OBJEKTIT[laji], kuka.c_str(), taulut, nimet);
+    }
     TarkistaAanet(t);
 
     std::unique_ptr<RATA> rata(new RATA);
-    for (int tyyppi = 1; tyyppi < PELITYYPPEJA; tyyppi++) {
+    for (const char* polku : RATATIEDOSTOT) {
         LUKUHUOMIOT r;
         rata->pituus = 0;
-        LataaRata(RadanPolku(tyyppi), *rata, &r);
-        LisaaHuomiot(t, Polku(RadanPolku(tyyppi)), TIEDOSTON_ROOLI{LAJI_RATA, ""}, r);
-        TarkistaKuplat(t, Polku(RadanPolku(tyyppi)), *rata);
+        LataaRata(polku, *rata, &r);
+        LisaaHuomiot(t, Polku(polku), TIEDOSTON_ROOLI{LAJI_RATA, ""}, r);
+        TarkistaKuplat(t, Polku(polku), *rata);
     }
     return t;
 }
