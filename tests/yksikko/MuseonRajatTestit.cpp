@@ -27,7 +27,7 @@ std::vector<PISTE> MuseonKulmat() {
     char p[4096];
     std::string vanha = getcwd(p, sizeof p) ? p : ".";
     if (chdir(KoontiKansio().c_str()) != 0) return kulmat;
-    MALLI3D malli;
+    MALLIN_KOLMIOT malli;
     bool ok = Lataa3DS("Tiedostot\\3D Mallit\\Museo.3ds", malli);
     if (chdir(vanha.c_str()) != 0) ok = false;
     for (int k = 0; ok && k + 2 < malli.VerteksienMaara; k += 3) {

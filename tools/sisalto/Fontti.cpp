@@ -184,7 +184,7 @@ bool TeeFontti(KOHDE& k) {
     std::string teksti = std::to_string(SIVU) + "\n";
     for (int i = 0; i < 256; i++) teksti += std::to_string(leveydet[i]) + "\n";
     return Tekstuuri(k, FONTIN_TEKSTUURI, arkki, true) &&
-           KirjoitaTiedosto(k, Datassa(FONTIN_LEVEYDET), teksti);
+           KirjoitaTiedosto(k, Datassa(LEVEYSTIEDOSTO), teksti);
 }
 
 bool PiirraTeksti(KUVA_RGBA& kuva, int x, int perusviiva, const char* teksti, int koko,

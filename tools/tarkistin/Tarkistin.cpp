@@ -284,10 +284,10 @@ void TarkistaKoneet(TARKISTUS& t, const TAULUT& taulut, const NIMITAULUT& nimet)
 
 // The font: the widths file against the sheet it measures.
 void TarkistaFontti(TARKISTUS& t, const TAULUT& taulut) {
-    const std::string tiedosto = Polku(FONTIN_LEVEYDET);
+    const std::string tiedosto = Polku(LEVEYSTIEDOSTO);
     int leveydet[257] = {};
     LUKUHUOMIOT h;
-    bool luettu = LataaFontinLeveydet(FONTIN_LEVEYDET, leveydet, &h);
+    bool luettu = LataaFontinLeveydet(LEVEYSTIEDOSTO, leveydet, &h);
     LisaaHuomiot(t, tiedosto, TIEDOSTON_ROOLI{LAJI_LEVEYDET, ""}, h);
 
     // The last texture of each name, as the renderer finds it.
