@@ -10,6 +10,10 @@
 // ---- Lists and the font ----
 constexpr const char* LATAUSLISTA = "Tiedostot\\LatausLista.txt";
 constexpr const char* LEVEYSTIEDOSTO = "Tiedostot\\Fontit\\MerkkienLeveydet.txt";
+// The folders of the load list's sections.
+constexpr const char* MALLIKANSIO = "Tiedostot\\3D Mallit";
+constexpr const char* TEKSTUURIKANSIO = "Tiedostot\\Tekstuurit";
+constexpr const char* LENNOKKIKANSIO = "Tiedostot\\PP";
 // Textures the game asks for by name (the load list must name them).
 constexpr const char* FONTIN_TEKSTUURI = "Fontti";
 constexpr const char* OSOITTIMEN_TEKSTUURI = "Osoitin";
@@ -51,6 +55,11 @@ constexpr const char* KUPLIEN_OBJEKTIT[KUPLALAJEJA] = {
     "Tiedostot\\Objektit\\Kupla4.txt",
     "Tiedostot\\Objektit\\Kupla3.txt",
 };
+// The font's glyphs of the bubble kinds, the last codes of the font (the HUD
+// shows the wanted kind with them).
+constexpr unsigned char KuplanMerkki(int laji) {
+    return (unsigned char)(256 - KUPLALAJEJA + laji);
+}
 // A bubble is reached when the plane comes within this many times its scale of
 // it; a bubble's model has that radius.
 constexpr double KUPLAN_ULOTTUMA = 2.25;

@@ -217,7 +217,7 @@ void LataaPPt(PAPERPLANE*& koneet, int& maara) {
     koneet = new PAPERPLANE[maara];
     for (int i = 0; i < maara; i++) {
         char polku[POLUN_PITUUS + 1];
-        OsionPolku("Tiedostot\\PP", osio.Tiedostot[i] ? osio.Tiedostot[i] : "", polku);
+        OsionPolku(LENNOKKIKANSIO, osio.Tiedostot[i] ? osio.Tiedostot[i] : "", polku);
         koneet[i].Alusta(polku);
     }
     osio.Vapauta(true);

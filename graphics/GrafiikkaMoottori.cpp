@@ -39,7 +39,7 @@ void GRAFIIKKA::AlustaIlmanIkkunaa(int leveys, int korkeus) {
     Mallit = mallit.Maara > 0 ? new MALLI3D[mallit.Maara] : nullptr;
     char polku[POLUN_PITUUS + 1];
     for (int i = 0; i < mallit.Maara; i++) {
-        OsionPolku("Tiedostot\\3D Mallit", mallit.Tiedostot[i], polku);
+        OsionPolku(MALLIKANSIO, mallit.Tiedostot[i], polku);
         Mallit[i].Alusta(polku, mallit.Nimet[i]);
     }
     mallit.Vapauta(false);
@@ -49,7 +49,7 @@ void GRAFIIKKA::AlustaIlmanIkkunaa(int leveys, int korkeus) {
     Tekstuurit = kuvat.Maara > 0 ? new TEKSTUURI[kuvat.Maara] : nullptr;
     for (int i = 0; i < kuvat.Maara; i++) {
         TEKSTUURI& t = Tekstuurit[i];
-        OsionPolku("Tiedostot\\Tekstuurit", kuvat.Tiedostot[i], polku);
+        OsionPolku(TEKSTUURIKANSIO, kuvat.Tiedostot[i], polku);
         t.LataaKuva(polku);
         delete[] t.Pikselit;
         t.Pikselit = nullptr;

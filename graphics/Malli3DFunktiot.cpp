@@ -1,3 +1,4 @@
+#include "files/Sisalto.h"
 #include "graphics/Malli3DFunktiot.h"
 
 #include "files/TiedostoFunktiot.h"
@@ -53,7 +54,7 @@ void MALLI3D::TeeVBO() {
 }
 
 void GRAFIIKKA::AlustaMalli3DPuskuri() {
-    Mallit = LataaOsionTaulukko<MALLI3D>("3D_MALLIT", "Tiedostot\\3D Mallit", MallienMaara);
+    Mallit = LataaOsionTaulukko<MALLI3D>("3D_MALLIT", MALLIKANSIO, MallienMaara);
     MerkitseNimet();
 }
 

@@ -1,3 +1,4 @@
+#include "files/Sisalto.h"
 #include "graphics/TekstuuriFunktiot.h"
 
 #include "files/TiedostoFunktiot.h"
@@ -70,8 +71,7 @@ void TEKSTUURI::Alusta(const char* polku, char* nimi) {
 }
 
 void GRAFIIKKA::AlustaTekstuuriPuskuri() {
-    Tekstuurit =
-        LataaOsionTaulukko<TEKSTUURI>("TEKSTUURIT", "Tiedostot\\Tekstuurit", TekstuurienMaara);
+    Tekstuurit = LataaOsionTaulukko<TEKSTUURI>("TEKSTUURIT", TEKSTUURIKANSIO, TekstuurienMaara);
     MerkitseNimet();
 }
 

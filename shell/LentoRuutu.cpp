@@ -36,9 +36,6 @@ OHJAUS LennonOhjaus(const NAPPAIMET& n, const HIIRI& h) {
 
 namespace {
 
-// The HUD's glyphs of the wanted kinds 0..3.
-const char* const HALUTUT[KUPLALAJEJA] = {"\xFC", "\xFD", "\xFE", "\xFF"};
-
 // What the update left to see, in the order the game has always queued it: the
 // bubbles (or the race's next bubble), the plane, the yard, the museum, the
 // blowers, and last the ghost, so that it shows the scene through itself.
@@ -99,7 +96,8 @@ void Hud(KUORI& k, GRAFIIKKA& g, LENTO& lento) {
     LisaaKuplat(t, 0, lento, kisa);
     if (!kisa) {
         t.Lisaa("Pick up this: ", 1, false);
-        t.Lisaa(HALUTUT[lento.kuplat.wantedKind & 3], 1, false);
+        const char merkki[2] = {(char)KuplanMerkki(lento.kuplat.wantedKind & 3), 0};
+        t.Lisaa(merkki, 1, false);
     }
     g.TulostaTeksti(t, 0, 0, ALA_VASEN, 0, 0.8);
 

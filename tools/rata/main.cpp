@@ -1,5 +1,6 @@
 // tavio-track: race tracks as text, made into track files, and flown by the
 // scripted pilot on the game's own flight model.
+#include "files/Sisalto.h"
 #include "files/TiedostoFunktiot.h"
 #include "tools/rata/RataTeksti.h"
 #include "tools/tarkistin/Tarkistin.h"
@@ -100,7 +101,7 @@ bool ValitseKone(const char* nimi, std::string& kuvaus, double& kaanto) {
     std::string koneet;
     for (int i = 0; i < osio.Maara && !loytyi; i++) {
         char polku[POLUN_PITUUS + 1];
-        if (!OsionPolku("Tiedostot\\PP", osio.Tiedostot[i], polku)) continue;
+        if (!OsionPolku(LENNOKKIKANSIO, osio.Tiedostot[i], polku)) continue;
         std::unique_ptr<PAPERPLANE> p(new PAPERPLANE);
         p->Alusta(polku);
         std::string tiedosto = osio.Tiedostot[i];

@@ -13,6 +13,7 @@
 #include "Malli.h"
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -20,7 +21,6 @@ namespace {
 const SIJAINTI ALKU{LENNON_ALKU_X, LENNON_ALKU_Y, LENNON_ALKU_Z}; // where every flight starts
 
 struct SUUNNITELMA {
-    const char* Tiedosto;
     int Kuplia;             // 20 .. 200
     int Vali;               // frames between bubbles
     double Vauhti;          // the pace the boosts keep, world units per frame
@@ -34,34 +34,34 @@ std::vector<SUUNNITELMA> Radat() {
     // clang-format off
     return {
         // A: a gentle glide up the yard and a wide turn before the museum.
-        {"BubbleRaceA.dat", 20, 75, 0.5, 8, 12, 30, 0.25,
+        {20, 75, 0.5, 8, 12, 30, 0.25,
          {{-100, 90, 220}, {-30, 80, 400}, {90, 72, 420}, {170, 66, 260}, {150, 60, 60},
           {40, 55, -80}, {-120, 55, -60}}},
         // B: up the yard, over the museum's roof behind the dome, down the other side.
-        {"BubbleRaceB.dat", 40, 65, 0.55, 18, 18, 35, 0.3,
+        {40, 65, 0.55, 18, 18, 35, 0.3,
          {{-100, 115, 230}, {-115, 170, 450}, {-125, 178, 640}, {-40, 180, 775}, {80, 178, 765},
           {165, 160, 600}, {200, 90, 300}, {170, 60, 0}, {0, 45, -230}, {-180, 60, -100},
           {-200, 90, 150}}},
         // C: a figure of eight over the fountain, rising and falling.
-        {"BubbleRaceC.dat", 70, 55, 0.6, 15, 22, 40, 0.35,
+        {70, 55, 0.6, 15, 22, 40, 0.35,
          {{-80, 95, 200}, {-10, 70, 330}, {130, 110, 420}, {200, 80, 250}, {80, 50, 110},
           {-60, 60, -40}, {-190, 100, -150}, {-150, 120, -300}, {0, 80, -260}, {110, 55, -120},
           {20, 40, 100}, {-120, 70, 220}}},
         // D: low along the lamp-lit path, a sweep before the museum, a slalom down both sides.
-        {"BubbleRaceD.dat", 100, 48, 0.65, 18, 28, 45, 0.4,
+        {100, 48, 0.65, 18, 28, 45, 0.4,
          {{-60, 60, 150}, {-10, 35, 260}, {0, 30, 420}, {-130, 60, 480}, {-210, 50, 300},
           {-150, 40, 150}, {-210, 45, 0}, {-140, 40, -150}, {0, 45, -280}, {150, 40, -180},
           {210, 45, -40}, {150, 35, 80}, {220, 40, 200}, {150, 40, 330}, {60, 90, 460},
           {-60, 80, 380}, {-100, 50, 250}}},
         // E: spiralling up round the dome, then diving into the yard with tight turns.
-        {"BubbleRaceE.dat", 150, 42, 0.72, 20, 32, 50, 0.45,
+        {150, 42, 0.72, 20, 32, 50, 0.45,
          {{-60, 100, 260}, {-150, 110, 600}, {0, 140, 820}, {150, 170, 650}, {0, 190, 520},
           {-150, 210, 650}, {0, 235, 800}, {130, 210, 620}, {20, 120, 420}, {-120, 40, 260},
           {-50, 30, 120}, {80, 40, 190}, {150, 60, 40}, {60, 40, -100}, {-80, 45, -20},
           {-180, 80, -200}, {-40, 110, -320}, {120, 80, -230}, {180, 50, -20}, {40, 35, 60},
           {-100, 60, 400}}},
         // F: everything at once, fast and tight.
-        {"BubbleRaceF.dat", 200, 36, 0.8, 24, 38, 45, 0.4,
+        {200, 36, 0.8, 24, 38, 45, 0.4,
          {{-70, 90, 220}, {0, 40, 340}, {90, 30, 250}, {60, 120, 120}, {-60, 60, 40},
           {-170, 30, 150}, {-120, 170, 380}, {0, 230, 620}, {150, 150, 700}, {210, 60, 520},
           {120, 30, 330}, {200, 90, 120}, {110, 40, -60}, {190, 140, -230}, {20, 90, -290},
@@ -174,10 +174,9 @@ RADAN_LENTO LennaRata(int n) {
 }
 
 const char* RadanTiedosto(int n) {
-    static const char* nimet[RATOJEN_MAARA] = {"BubbleRaceA.dat", "BubbleRaceB.dat",
-                                               "BubbleRaceC.dat", "BubbleRaceD.dat",
-                                               "BubbleRaceE.dat", "BubbleRaceF.dat"};
-    return nimet[n];
+    const char* polku = RATATIEDOSTOT[n];
+    const char* nimi = strrchr(polku, '\\');
+    return nimi ? nimi + 1 : polku;
 }
 
 int RadanKuplat(int n) {

@@ -251,7 +251,7 @@ void TarkistaKoneet(TARKISTUS& t, const TAULUT& taulut, const NIMITAULUT& nimet)
     for (const MERKINTA& m : taulut.Koneet) {
         if (m.Tiedosto.empty()) continue;
         char polku[POLUN_PITUUS + 1];
-        if (!OsionPolku("Tiedostot\\PP", m.Tiedosto.c_str(), polku)) continue; // told with the list
+        if (!OsionPolku(LENNOKKIKANSIO, m.Tiedosto.c_str(), polku)) continue; // told with the list
         std::unique_ptr<PAPERPLANE> p(new PAPERPLANE);
         LUKUHUOMIOT h;
         p->Alusta(polku, &h);
@@ -442,10 +442,9 @@ TARKISTUS TarkistaData() {
 
     TAULUT taulut;
     if (teksti) {
-        taulut.Mallit = LueOsio(t, teksti, "3D_MALLIT", "Tiedostot\\3D Mallit", LAJI_MALLI);
-        taulut.Tekstuurit =
-            LueOsio(t, teksti, "TEKSTUURIT", "Tiedostot\\Tekstuurit", LAJI_TEKSTUURI);
-        taulut.Koneet = LueOsio(t, teksti, "PAPERPLANE", "Tiedostot\\PP", LAJI_LENNOKKI);
+        taulut.Mallit = LueOsio(t, teksti, "3D_MALLIT", MALLIKANSIO, LAJI_MALLI);
+        taulut.Tekstuurit = LueOsio(t, teksti, "TEKSTUURIT", TEKSTUURIKANSIO, LAJI_TEKSTUURI);
+        taulut.Koneet = LueOsio(t, teksti, "PAPERPLANE", LENNOKKIKANSIO, LAJI_LENNOKKI);
         TarkistaNimet(t, taulut.Mallit, false, "model");
         TarkistaNimet(t, taulut.Tekstuurit, true, "texture");
         delete[] teksti;
