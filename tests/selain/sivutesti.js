@@ -1,0 +1,313 @@
+// The browser version in a real browser: headless Chromium (WebGL from
+// SwiftShader) loads the page from a server on 127.0.0.1 and a player's session
+// is played through the DevTools protocol, with the test's own clock (kello.js),
+// so that every wait is a number of animation frames at 120 Hz.
+//
+//   node sivutesti.js PAGE_FOLDER ARTEFACT_FOLDER [CHROMIUM]
+'use strict';
+const fs = require('fs');
+const http = require('http');
+const path = require('path');
+const { SELAIN } = require('./cdp');
+const KELLO = require('./kello');
+const { Sanat, Etsi, Teksti } = require('./lukija');
+
+const [JULKAISU, ARTEFAKTIT, CHROMIUM = 'chromium'] = process.argv.slice(2);
+const VALI = 1000 / 120; // ms between animation frames: a 120 Hz display
+fs.mkdirSync(ARTEFAKTIT, { recursive: true });
+
+let onnistui = 0, epaonnistui = 0;
+function Tarkista(nimi, ehto, selitys) {
+    if (ehto) onnistui++;
+    else epaonnistui++;
+    console.log(`${ehto ? 'ok  ' : 'FAIL'} ${nimi}${ehto || !selitys ? '' : ': ' + selitys}`);
+    return ehto;
+}
+
+const TYYPIT = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+function Palvelin() {
+    const palvelin = http.createServer((pyynto, vastaus) => {
+        const nimi = path.basename(decodeURIComponent(pyynto.url.split('?')[0]));
+        fs.readFile(path.join(JULKAISU, nimi), (virhe, tavut) => {
+            if (virhe) {
+                vastaus.writeHead(404);
+                vastaus.end();
+                return;
+            }
+            vastaus.writeHead(200, { 'Content-Type': TYYPIT[path.extname(nimi)] || 'application/octet-stream' });
+            vastaus.end(tavut);
+        });
+    });
+    return new Promise((valmis) => palvelin.listen(0, '127.0.0.1', () => valmis(palvelin)));
+}
+
+const Odota = (ms) => new Promise((r) => setTimeout(r, ms));
+
+// One page of the game and what a player does on it.
+class PELAAJA {
+    constructor(sivu) {
+        this.sivu = sivu;
+    }
+    Arvo(lauseke) {
+        return this.sivu.Arvo(lauseke);
+    }
+    async Lataa(url, uudelleen) {
+        if (uudelleen) await this.sivu.Laheta('Page.reload');
+        else await this.sivu.Laheta('Page.navigate', { url });
+        // The download and the start of the module run on the real clock.
+        for (let i = 0; i < 600; i++) {
+            await Odota(200);
+            const otsikko = await this.Arvo('(document.querySelector("#kansi .iso") || {}).textContent');
+            if (otsikko === 'Click to play' || /cannot/.test(otsikko || '')) return otsikko;
+        }
+        return null;
+    }
+    Kehyksia(n) {
+        return this.Arvo(`__kello.kehyksia(${n}, ${VALI})`);
+    }
+    Askeleet() {
+        return this.Arvo('Module.tavio.askeleet()');
+    }
+    async Kangas() {
+        return JSON.parse(await this.Arvo(`(() => { const c = document.getElementById('canvas');
+            const r = c.getBoundingClientRect();
+            return JSON.stringify({ x: r.left, y: r.top, w: r.width, h: r.height, lw: c.width, lh: c.height,
+                lukittu: document.pointerLockElement === c, vw: innerWidth, vh: innerHeight }); })()`));
+    }
+    // The canvas as the player sees it, kept as an artefact, and its words.
+    async Lue(nimi, vaalea) {
+        // The pointer out of the way, in the bottom right corner: nothing is
+        // hidden under it or coloured by it.
+        let k = await this.Kangas();
+        await this.Osoita(k.lw - 1, k.lh - 1);
+        k = await this.Kangas();
+        const r = await this.sivu.Laheta('Page.captureScreenshot', {
+            format: 'png', clip: { x: k.x, y: k.y, width: k.w, height: k.h, scale: 1 },
+        });
+        const sanat = Sanat(Buffer.from(r.data, 'base64'), ARTEFAKTIT, nimi, vaalea);
+        sanat.kangas = k;
+        return sanat;
+    }
+    // Puts the game's pointer on a point of the canvas (its pixels). With the
+    // pointer locked the game moves it by the motion alone: first far up and left,
+    // where it stops at the corner, then by the point's own distance from there.
+    async Osoita(x, y) {
+        const k = await this.Kangas();
+        if (k.lukittu) {
+            await this.sivu.Hiiri('mouseMoved', k.vw - 1, k.vh - 1);
+            await this.sivu.Hiiri('mouseMoved', 0, 0);
+            await this.sivu.Hiiri('mouseMoved', x, y);
+            this.hiiri = [x, y];
+        } else {
+            this.hiiri = [k.x + x * (k.w / k.lw), k.y + y * (k.h / k.lh)];
+            await this.sivu.Hiiri('mouseMoved', this.hiiri[0], this.hiiri[1]);
+        }
+        await this.Kehyksia(4);
+    }
+    // Clicks the words `lause` where they stand on the screenshot `sanat`.
+    async Klikkaa(sanat, lause) {
+        const laatikko = Etsi(sanat, lause);
+        if (!Tarkista(`"${lause}" is on the screen to click`, laatikko, Teksti(sanat))) return false;
+        const s = sanat.kangas.lw / sanat.kangas.w;
+        await this.Osoita(laatikko.kx * s, laatikko.ky * s);
+        const [x, y] = this.hiiri;
+        await this.sivu.Hiiri('mousePressed', x, y, 'left', { buttons: 1 });
+        await this.Kehyksia(4);
+        await this.sivu.Hiiri('mouseReleased', x, y, 'left');
+        await this.Kehyksia(8);
+        return true;
+    }
+    // Whether the page comes to the state within a few seconds of the real clock
+    // (the browser's own steps, such as entering full screen, take their time).
+    async Ehdolla(lauseke) {
+        for (let i = 0; i < 100; i++) {
+            if (await this.Arvo(lauseke)) return true;
+            await Odota(100);
+        }
+        return false;
+    }
+    Tallennettu() {
+        return this.Arvo('new Promise((r) => Module.tavio.synkronoi(r))');
+    }
+    Tiedosto(nimi) {
+        return this.Arvo(`Array.from(FS.readFile(Module.tavio.TALLENTEET + '/${nimi}'))`);
+    }
+}
+
+function Sisaltaa(sanat, lauseet) {
+    return lauseet.filter((l) => !Etsi(sanat, l));
+}
+
+function TarkistaSanat(nimi, sanat, lauseet) {
+    const puuttuu = Sisaltaa(sanat, lauseet);
+    return Tarkista(nimi, puuttuu.length === 0, `missing ${JSON.stringify(puuttuu)} in: ${Teksti(sanat)}`);
+}
+
+async function UusiSivu(selain) {
+    const sivu = await selain.Sivu();
+    await sivu.Laheta('Runtime.enable');
+    await sivu.Laheta('Page.enable');
+    await sivu.Laheta('Page.addScriptToEvaluateOnNewDocument', { source: KELLO });
+    return new PELAAJA(sivu);
+}
+
+const PAAVALIKKO = ['The Tavio', 'Take wing', 'Options', 'Video setup', 'Hall of Fame', 'Quit'];
+
+async function Pelaa(url) {
+    const selain = new SELAIN(CHROMIUM);
+    const p = await UusiSivu(selain);
+    try {
+        Tarkista('the page loads and offers "Click to play"', (await p.Lataa(url)) === 'Click to play');
+        const kansi = await p.Arvo('document.getElementById("kansi").getBoundingClientRect().toJSON()');
+        await p.sivu.Klikkaa(kansi.x + kansi.width / 2, kansi.y + kansi.height / 2);
+        const k = await p.Kangas();
+        Tarkista('the click on the cover locks the pointer to the game', k.lukittu);
+        Tarkista('the click starts the sound', (await p.Arvo('SDL.audioContext && SDL.audioContext.state')) === 'running');
+        Tarkista('the canvas has the stored video mode\'s size (800 x 600 at first)', k.lw === 800 && k.lh === 600);
+
+        // Steps: one a frame the game drew, at most 60 a second.
+        const alussa = await p.Askeleet();
+        const jalkeen = await p.Kehyksia(240);
+        Tarkista('the game draws its frames: 120 steps in 240 frames at 120 Hz', jalkeen - alussa === 120,
+            `${jalkeen - alussa} steps`);
+        let sanat = await p.Lue('paavalikko');
+        TarkistaSanat('the main menu shows its items', sanat, PAAVALIKKO);
+
+        // Options and back.
+        await p.Klikkaa(sanat, 'Options');
+        sanat = await p.Lue('asetukset');
+        TarkistaSanat('"Options" opens the options', sanat,
+            ['Options', 'Change the aeroplane', 'Game type', 'Survivor', 'Back to main menu']);
+        await p.Klikkaa(sanat, 'Back to main menu');
+        sanat = await p.Lue('paavalikko-2');
+        TarkistaSanat('"Back to main menu" comes back', sanat, PAAVALIKKO);
+
+        // Video setup: a mode for the next start, and full screen on the click.
+        await p.Klikkaa(sanat, 'Video setup');
+        sanat = await p.Lue('video');
+        TarkistaSanat('the video setup shows the mode', sanat, ['Video setup', '800 x 600', 'Windowed']);
+        await p.Klikkaa(sanat, '800 x 600');
+        await p.Klikkaa(sanat, 'Windowed');
+        Tarkista('choosing "Full screen" takes the page to full screen on the click',
+            await p.Ehdolla('document.fullscreenElement === document.getElementById("alue")'));
+        sanat = await p.Lue('video-koko-naytto');
+        TarkistaSanat('the video setup shows the choices', sanat, ['1024 x 768', 'Full screen']);
+        await p.Klikkaa(sanat, 'Full screen');
+        Tarkista('choosing "Windowed" leaves full screen', await p.Ehdolla('!document.fullscreenElement'));
+        sanat = await p.Lue('video-2');
+        await p.Klikkaa(sanat, 'Back to main menu');
+        await p.Tallennettu();
+        const asetukset = await p.Tiedosto('Setup.sav');
+        Tarkista('the changed settings are saved at once', asetukset.length === 12 && asetukset[0] === 2 &&
+            asetukset[4] === 0, JSON.stringify(asetukset));
+
+        // A Survivor flight, steered with the mouse, ended by freeing the pointer.
+        sanat = await p.Lue('paavalikko-3');
+        await p.Klikkaa(sanat, 'Take wing');
+        await p.Kehyksia(120 + 240); // the one-second hold, then two seconds of flight
+        sanat = await p.Lue('lento', true);
+        TarkistaSanat('the flight shows its HUD', sanat, ['time', 'alt', 'Bubbles', 'Pick up']);
+        for (let i = 0; i < 30; i++) {
+            await p.sivu.Hiiri('mouseMoved', 300 + 4 * i, 300);
+            await p.Kehyksia(2);
+        }
+        const lentoAskeleet = await p.Askeleet();
+        await p.Arvo('document.exitPointerLock()');
+        await p.Kehyksia(8);
+        sanat = await p.Lue('peli-ohi');
+        TarkistaSanat('freeing the pointer ends the flight as Escape does', sanat,
+            ['Game over', 'Name', 'To the summary']);
+        Tarkista('the page says the pointer is free', /pointer is free/.test(await p.Arvo(
+            'document.getElementById("tila").textContent')));
+        Tarkista('the flight ran its steps', lentoAskeleet > jalkeen + 200, `${lentoAskeleet}`);
+        await p.Klikkaa(sanat, 'To the summary');
+        sanat = await p.Lue('yhteenveto');
+        TarkistaSanat('the summary follows', sanat, ['Summary', 'Flight time']);
+        await p.Klikkaa(sanat, 'Back to main menu');
+        sanat = await p.Lue('paavalikko-4');
+        await p.Klikkaa(sanat, 'Hall of Fame');
+        const ennen = await p.Lue('huippulista');
+        TarkistaSanat('the Hall of Fame lists the flight', ennen, ['Hall of Fame', 'Survivor', 'times 1']);
+        await p.Klikkaa(ennen, 'Back to main menu');
+        await p.Tallennettu();
+        const pisteet = await p.Tiedosto('Pisteet1.sav');
+        Tarkista('the score table is saved when the result enters it',
+            pisteet.length === 384 && pisteet[0] === 1, JSON.stringify(pisteet.slice(0, 8)));
+
+        // The step clock over the whole session: at most 60 steps in any second.
+        const kirjattu = await p.Arvo('__kello.askeleet()');
+        const sekunnit = new Map();
+        for (let i = 1; i < kirjattu.length; i++) {
+            const s = Math.floor(kirjattu[i][0] / 1000);
+            sekunnit.set(s, (sekunnit.get(s) || 0) + kirjattu[i][1] - kirjattu[i - 1][1]);
+        }
+        const suurin = Math.max(...sekunnit.values());
+        Tarkista('at most 60 steps in every second at 120 Hz (and 60 in a full one)', suurin === 60,
+            JSON.stringify([...sekunnit]));
+
+        // Reloaded: the settings and the scores are still there.
+        Tarkista('the reloaded page offers "Click to play"', (await p.Lataa(url, true)) === 'Click to play');
+        const kansi2 = await p.Arvo('document.getElementById("kansi").getBoundingClientRect().toJSON()');
+        await p.sivu.Klikkaa(kansi2.x + kansi2.width / 2, kansi2.y + kansi2.height / 2);
+        await p.Kehyksia(60);
+        const k2 = await p.Kangas();
+        Tarkista('after a reload the game opens in the saved mode (1024 x 768)', k2.lw === 1024 && k2.lh === 768,
+            `${k2.lw} x ${k2.lh}`);
+        sanat = await p.Lue('paavalikko-latauksen-jalkeen');
+        await p.Klikkaa(sanat, 'Hall of Fame');
+        const jalkeenLatauksen = await p.Lue('huippulista-latauksen-jalkeen');
+        TarkistaSanat('after a reload the Hall of Fame still lists the flight', jalkeenLatauksen,
+            ['Hall of Fame', 'Survivor', 'times 1']);
+
+        // Quit: the credits, then the page says the game has ended.
+        await p.Klikkaa(jalkeenLatauksen, 'Back to main menu');
+        sanat = await p.Lue('paavalikko-5');
+        await p.Klikkaa(sanat, 'Quit');
+        sanat = await p.Lue('lopputekstit');
+        TarkistaSanat('"Quit" shows the credits', sanat, ['The game by', 'Musics by']);
+        await p.Kehyksia(5 * 120 + 10);
+        let loppu = null;
+        for (let i = 0; i < 100 && !loppu; i++) {
+            await Odota(100);
+            loppu = await p.Arvo('(() => { const k = document.getElementById("kansi");' +
+                ' return k.hidden ? null : k.textContent; })()');
+        }
+        Tarkista('after the credits the page says the game has ended and offers to start again',
+            /has ended/.test(loppu || '') && /Start again/.test(loppu || ''), loppu);
+        await p.sivu.Laheta('Page.captureScreenshot', { format: 'png' }).then((r) =>
+            fs.writeFileSync(path.join(ARTEFAKTIT, 'loppunut.png'), Buffer.from(r.data, 'base64')));
+        const virheet = p.sivu.konsoli.filter((r) => /^(error|exception)/.test(r));
+        Tarkista('no error on the console', virheet.length === 0, virheet.join('\n'));
+    } finally {
+        await selain.Sulje();
+    }
+}
+
+// A browser without WebGL gets a message instead of a black page.
+async function IlmanWebGL(url) {
+    const selain = new SELAIN(CHROMIUM, ['--disable-3d-apis']);
+    try {
+        const p = await UusiSivu(selain);
+        const otsikko = await p.Lataa(url);
+        const teksti = await p.Arvo('document.getElementById("kansi").textContent');
+        Tarkista('without WebGL the page says what is missing', /cannot/.test(otsikko || '') && /WebGL/.test(teksti),
+            teksti);
+        Tarkista('without WebGL the game is not loaded', !(await p.Arvo('!!window.FS')));
+    } finally {
+        await selain.Sulje();
+    }
+}
+
+(async () => {
+    const palvelin = await Palvelin();
+    const url = `http://127.0.0.1:${palvelin.address().port}/tavio.html`;
+    try {
+        await IlmanWebGL(url);
+        await Pelaa(url);
+    } catch (e) {
+        Tarkista('the session ran to its end', false, e.stack);
+    }
+    palvelin.close();
+    console.log(`${onnistui} passed, ${epaonnistui} failed`);
+    process.exit(epaonnistui ? 1 : 0);
+})();
