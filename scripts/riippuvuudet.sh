@@ -25,20 +25,37 @@ paketit=(
   libclang-rt-14-dev
 )
 
-puuttuvat=()
-for p in "${paketit[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    puuttuvat+=("$p")
-  fi
-done
+# The browser version (web/) and its test: Emscripten (which brings Node.js; a
+# newer nodejs already installed satisfies it and is kept), headless Chromium,
+# and Tesseract, with which the test reads the game's texts off its screenshots.
+# The game and its other tests do without them: where they cannot be installed,
+# the browser test is skipped and says so.
+selaimen_paketit=(emscripten chromium tesseract-ocr tesseract-ocr-eng)
 
-if [ ${#puuttuvat[@]} -eq 0 ]; then
+puuttuvat_paketit() {
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+      echo "$p"
+    fi
+  done
+}
+mapfile -t puuttuvat < <(puuttuvat_paketit "${paketit[@]}")
+mapfile -t puuttuvat_selaimelle < <(puuttuvat_paketit "${selaimen_paketit[@]}")
+
+if [ ${#puuttuvat[@]} -eq 0 ] && [ ${#puuttuvat_selaimelle[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing: ${puuttuvat[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${puuttuvat[@]}" >/dev/null
+if [ ${#puuttuvat[@]} -gt 0 ]; then
+  echo "Installing: ${puuttuvat[*]}"
+  $sudo apt-get install -y -qq --no-install-recommends "${puuttuvat[@]}" >/dev/null
+fi
+if [ ${#puuttuvat_selaimelle[@]} -gt 0 ]; then
+  echo "Installing for the browser version: ${puuttuvat_selaimelle[*]}"
+  $sudo apt-get install -y -qq --no-install-recommends "${puuttuvat_selaimelle[@]}" >/dev/null ||
+    echo "Could not install ${puuttuvat_selaimelle[*]}: the browser version cannot be built or tested here." >&2
+fi
