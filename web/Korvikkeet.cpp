@@ -28,7 +28,8 @@ GLsizei KahdenPotenssi(GLsizei n) {
 // it), and the component count the game passes (3 or 4) becomes the format.
 extern "C" GLint gluBuild2DMipmaps(GLenum kohde, GLint, GLsizei leveys, GLsizei korkeus,
                                    GLenum muoto, GLenum tyyppi, const void* data) {
-    if (leveys <= 0 || korkeus <= 0 || !data || tyyppi != GL_UNSIGNED_BYTE) return GLU_INVALID_VALUE;
+    if (leveys <= 0 || korkeus <= 0 || !data || tyyppi != GL_UNSIGNED_BYTE)
+        return GLU_INVALID_VALUE;
     int tavuja = muoto == GL_RGBA ? 4 : muoto == GL_RGB ? 3 : muoto == GL_LUMINANCE_ALPHA ? 2 : 1;
     GLint maksimi = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maksimi);

@@ -38,7 +38,8 @@ void TallennaMuuttuneet(const ASETUKSET& a, const PISTEET* pisteet) {
     memcpy(tallennetut.asetukset, tavut, ASETUSTIEDOSTON_KOKO);
     for (int i = 0; i < PISTETAULUJA; i++) {
         pisteet[i].Tavuiksi(tavut);
-        if (!tallennetut.alussa && memcmp(tavut, tallennetut.pisteet[i], PISTETIEDOSTON_KOKO) != 0) {
+        if (!tallennetut.alussa &&
+            memcmp(tavut, tallennetut.pisteet[i], PISTETIEDOSTON_KOKO) != 0) {
             char polku[64];
             snprintf(polku, sizeof polku, "Tiedostot\\Muu Data\\Pisteet%d.sav", i + 1);
             pisteet[i].Tallenna(polku);
