@@ -30,6 +30,18 @@ function Siisti(s) {
     return s.toLowerCase().replace(/[^a-z0-9äö]/g, '');
 }
 
+// A word as read: the same, or for a word of four letters or more one letter
+// off (one letter changed, added or dropped), as Tesseract may read a letter
+// over the busy picture of a flight ("Bubples").
+function Sama(luettu, haettu) {
+    if (luettu === haettu) return true;
+    if (haettu.length < 4 || Math.abs(luettu.length - haettu.length) > 1) return false;
+    let i = 0;
+    while (i < luettu.length && i < haettu.length && luettu[i] === haettu[i]) i++;
+    const loput = (a, b) => luettu.slice(a) === haettu.slice(b);
+    return loput(i + 1, i + 1) || loput(i, i + 1) || loput(i + 1, i);
+}
+
 // Tesseract may give the words of one line as lines of their own: a line is
 // where the words stand.
 function SamallaRivilla(a, b) {
@@ -42,7 +54,7 @@ function Etsi(sanat, lause) {
     for (let i = 0; i + haetut.length <= sanat.length; i++) {
         let loytyi = true;
         for (let j = 0; j < haetut.length && loytyi; j++)
-            loytyi = Siisti(sanat[i + j].teksti) === haetut[j] && SamallaRivilla(sanat[i], sanat[i + j]);
+            loytyi = Sama(Siisti(sanat[i + j].teksti), haetut[j]) && SamallaRivilla(sanat[i], sanat[i + j]);
         if (!loytyi) continue;
         const osat = sanat.slice(i, i + haetut.length);
         const x = Math.min(...osat.map((s) => s.x)), y = Math.min(...osat.map((s) => s.y));

@@ -46,6 +46,9 @@ async function Pelaa(url) {
         const jalkeen = await p.Kehyksia(240);
         Tarkista('the game draws its frames: 120 steps in 240 frames at 120 Hz', jalkeen - alussa === 120,
             `${jalkeen - alussa} steps`);
+        // The menu music decodes on the browser's own clock, then plays.
+        Tarkista('the menu music plays through Web Audio', await p.Ehdolla(
+            '!!(SDL.music.audio && !SDL.music.audio.paused && SDL.music.audio.webAudioNode)'));
         let sanat = await p.Lue('paavalikko');
         TarkistaSanat('the main menu shows its items', sanat, PAAVALIKKO);
 
