@@ -29,138 +29,160 @@ function TarkistaSanat(nimi, sanat, lauseet) {
 
 const PAAVALIKKO = ['The Tavio', 'Take wing', 'Options', 'Video setup', 'Hall of Fame', 'Quit'];
 
+// Loads the page and clicks its cover: the game starts, the pointer is locked.
+async function Aloita(p, url, uudelleen) {
+    const otsikko = await p.Lataa(url, uudelleen);
+    Tarkista(`the ${uudelleen ? 'reloaded ' : ''}page offers "Click to play"`, otsikko === 'Click to play');
+    const kansi = await p.Arvo('document.getElementById("kansi").getBoundingClientRect().toJSON()');
+    await p.sivu.Klikkaa(kansi.x + kansi.width / 2, kansi.y + kansi.height / 2);
+}
+
+// The start, the frames, the main menu, "Options" and back.
+async function Valikot(p, url) {
+    await Aloita(p, url);
+    const k = await p.Kangas();
+    Tarkista('the click on the cover locks the pointer to the game', k.lukittu);
+    Tarkista('the click starts the sound', (await p.Arvo('SDL.audioContext && SDL.audioContext.state')) === 'running');
+    Tarkista("the canvas has the stored video mode's size (800 x 600 at first)", k.lw === 800 && k.lh === 600);
+
+    // Steps: one a frame the game drew, at most 60 a second.
+    const alussa = await p.Askeleet();
+    const jalkeen = await p.Kehyksia(240);
+    Tarkista('the game draws its frames: 120 steps in 240 frames at 120 Hz', jalkeen - alussa === 120,
+        `${jalkeen - alussa} steps`);
+    // The menu music decodes on the browser's own clock, then plays.
+    Tarkista('the menu music plays through Web Audio', await p.Ehdolla(
+        '!!(SDL.music.audio && !SDL.music.audio.paused && SDL.music.audio.webAudioNode)'));
+    let sanat = await p.Lue('paavalikko');
+    TarkistaSanat('the main menu shows its items', sanat, PAAVALIKKO);
+
+    await p.Klikkaa(sanat, 'Options');
+    sanat = await p.Lue('asetukset');
+    TarkistaSanat('"Options" opens the options', sanat,
+        ['Options', 'Change the aeroplane', 'Game type', 'Survivor', 'Back to main menu']);
+    await p.Klikkaa(sanat, 'Back to main menu');
+    sanat = await p.Lue('paavalikko-2');
+    TarkistaSanat('"Back to main menu" comes back', sanat, PAAVALIKKO);
+    return sanat;
+}
+
+// Video setup: a mode for the next start, and full screen on the click.
+async function Video(p, sanat) {
+    await p.Klikkaa(sanat, 'Video setup');
+    sanat = await p.Lue('video');
+    TarkistaSanat('the video setup shows the mode', sanat, ['Video setup', '800 x 600', 'Windowed']);
+    await p.Klikkaa(sanat, '800 x 600');
+    await p.Klikkaa(sanat, 'Windowed');
+    Tarkista('choosing "Full screen" takes the page to full screen on the click',
+        await p.Ehdolla('document.fullscreenElement === document.getElementById("alue")'));
+    sanat = await p.Lue('video-koko-naytto');
+    TarkistaSanat('the video setup shows the choices', sanat, ['1024 x 768', 'Full screen']);
+    await p.Klikkaa(sanat, 'Full screen');
+    Tarkista('choosing "Windowed" leaves full screen', await p.Ehdolla('!document.fullscreenElement'));
+    sanat = await p.Lue('video-2');
+    // Turbo mode skips drawing after a frame slower than 1/72 s, and the
+    // browser's frames are 1/60 s: it stays off, and the game goes on drawing.
+    await p.Klikkaa(sanat, 'Turbo mode off');
+    sanat = await p.Lue('video-turbo');
+    TarkistaSanat('turbo mode stays off in the browser, and the menu is still drawn', sanat,
+        ['Video setup', 'Turbo mode off', 'Back to main menu']);
+    await p.Klikkaa(sanat, 'Back to main menu');
+    await p.Tallennettu();
+    const asetukset = await p.Tiedosto('Setup.sav');
+    Tarkista('the changed settings are saved at once', asetukset.length === 12 && asetukset[0] === 2 &&
+        asetukset[4] === 0, JSON.stringify(asetukset));
+}
+
+// A Survivor flight, steered with the mouse, ended by freeing the pointer, and
+// the screens after it up to the Hall of Fame.
+async function Lento(p) {
+    let sanat = await p.Lue('paavalikko-3');
+    await p.Klikkaa(sanat, 'Take wing');
+    const alussa = await p.Askeleet();
+    await p.Kehyksia(120 + 240); // the one-second hold, then two seconds of flight
+    sanat = await p.Lue('lento', true);
+    TarkistaSanat('the flight shows its HUD', sanat, ['time', 'alt', 'Bubbles', 'Pick up']);
+    for (let i = 0; i < 30; i++) {
+        await p.sivu.Hiiri('mouseMoved', 300 + 4 * i, 300);
+        await p.Kehyksia(2);
+    }
+    const lennetty = (await p.Askeleet()) - alussa;
+    await p.Arvo('document.exitPointerLock()');
+    await p.Kehyksia(8);
+    sanat = await p.Lue('peli-ohi');
+    TarkistaSanat('freeing the pointer ends the flight as Escape does', sanat,
+        ['Game over', 'Name', 'To the summary']);
+    Tarkista('the page says the pointer is free', /pointer is free/.test(await p.Arvo(
+        'document.getElementById("tila").textContent')));
+    Tarkista('the flight ran its steps', lennetty > 150, `${lennetty}`);
+    await p.Klikkaa(sanat, 'To the summary');
+    sanat = await p.Lue('yhteenveto');
+    TarkistaSanat('the summary follows', sanat, ['Summary', 'Flight time']);
+    await p.Klikkaa(sanat, 'Back to main menu');
+    sanat = await p.Lue('paavalikko-4');
+    await p.Klikkaa(sanat, 'Hall of Fame');
+    sanat = await p.Lue('huippulista');
+    TarkistaSanat('the Hall of Fame lists the flight', sanat, ['Hall of Fame', 'Survivor', 'times 1']);
+    await p.Klikkaa(sanat, 'Back to main menu');
+    await p.Tallennettu();
+    const pisteet = await p.Tiedosto('Pisteet1.sav');
+    Tarkista('the score table is saved when the result enters it',
+        pisteet.length === 384 && pisteet[0] === 1, JSON.stringify(pisteet.slice(0, 8)));
+}
+
+// The step clock over the whole session: at most 60 steps in any second.
+async function Tahti(p) {
+    const kirjattu = await p.Arvo('__kello.askeleet()');
+    const sekunnit = new Map();
+    for (let i = 1; i < kirjattu.length; i++) {
+        const s = Math.floor(kirjattu[i][0] / 1000);
+        sekunnit.set(s, (sekunnit.get(s) || 0) + kirjattu[i][1] - kirjattu[i - 1][1]);
+    }
+    const suurin = Math.max(...sekunnit.values());
+    Tarkista('at most 60 steps in every second at 120 Hz (and 60 in a full one)', suurin === 60,
+        JSON.stringify([...sekunnit]));
+}
+
+// Reloaded: the settings and the scores are still there. Then Quit: the
+// credits, and the page says the game has ended.
+async function LatausJaLoppu(p, url) {
+    await Aloita(p, url, true);
+    await p.Kehyksia(60);
+    const k = await p.Kangas();
+    Tarkista('after a reload the game opens in the saved mode (1024 x 768)', k.lw === 1024 && k.lh === 768,
+        `${k.lw} x ${k.lh}`);
+    let sanat = await p.Lue('paavalikko-latauksen-jalkeen');
+    await p.Klikkaa(sanat, 'Hall of Fame');
+    sanat = await p.Lue('huippulista-latauksen-jalkeen');
+    TarkistaSanat('after a reload the Hall of Fame still lists the flight', sanat,
+        ['Hall of Fame', 'Survivor', 'times 1']);
+
+    await p.Klikkaa(sanat, 'Back to main menu');
+    sanat = await p.Lue('paavalikko-5');
+    await p.Klikkaa(sanat, 'Quit');
+    sanat = await p.Lue('lopputekstit');
+    TarkistaSanat('"Quit" shows the credits', sanat, ['The game by', 'Musics by']);
+    await p.Kehyksia(5 * 120 + 10);
+    let loppu = null;
+    for (let i = 0; i < 100 && !loppu; i++) {
+        await Odota(100);
+        loppu = await p.Arvo('(() => { const k = document.getElementById("kansi");' +
+            ' return k.hidden ? null : k.textContent; })()');
+    }
+    Tarkista('after the credits the page says the game has ended and offers to start again',
+        /has ended/.test(loppu || '') && /Start again/.test(loppu || ''), loppu);
+    const r = await p.sivu.Laheta('Page.captureScreenshot', { format: 'png' });
+    fs.writeFileSync(path.join(ARTEFAKTIT, 'loppunut.png'), Buffer.from(r.data, 'base64'));
+}
+
 async function Pelaa(url) {
     const selain = new SELAIN(CHROMIUM);
-    const p = await UusiPelaaja(selain, ARTEFAKTIT, Tarkista);
     try {
-        Tarkista('the page loads and offers "Click to play"', (await p.Lataa(url)) === 'Click to play');
-        const kansi = await p.Arvo('document.getElementById("kansi").getBoundingClientRect().toJSON()');
-        await p.sivu.Klikkaa(kansi.x + kansi.width / 2, kansi.y + kansi.height / 2);
-        const k = await p.Kangas();
-        Tarkista('the click on the cover locks the pointer to the game', k.lukittu);
-        Tarkista('the click starts the sound', (await p.Arvo('SDL.audioContext && SDL.audioContext.state')) === 'running');
-        Tarkista('the canvas has the stored video mode\'s size (800 x 600 at first)', k.lw === 800 && k.lh === 600);
-
-        // Steps: one a frame the game drew, at most 60 a second.
-        const alussa = await p.Askeleet();
-        const jalkeen = await p.Kehyksia(240);
-        Tarkista('the game draws its frames: 120 steps in 240 frames at 120 Hz', jalkeen - alussa === 120,
-            `${jalkeen - alussa} steps`);
-        // The menu music decodes on the browser's own clock, then plays.
-        Tarkista('the menu music plays through Web Audio', await p.Ehdolla(
-            '!!(SDL.music.audio && !SDL.music.audio.paused && SDL.music.audio.webAudioNode)'));
-        let sanat = await p.Lue('paavalikko');
-        TarkistaSanat('the main menu shows its items', sanat, PAAVALIKKO);
-
-        // Options and back.
-        await p.Klikkaa(sanat, 'Options');
-        sanat = await p.Lue('asetukset');
-        TarkistaSanat('"Options" opens the options', sanat,
-            ['Options', 'Change the aeroplane', 'Game type', 'Survivor', 'Back to main menu']);
-        await p.Klikkaa(sanat, 'Back to main menu');
-        sanat = await p.Lue('paavalikko-2');
-        TarkistaSanat('"Back to main menu" comes back', sanat, PAAVALIKKO);
-
-        // Video setup: a mode for the next start, and full screen on the click.
-        await p.Klikkaa(sanat, 'Video setup');
-        sanat = await p.Lue('video');
-        TarkistaSanat('the video setup shows the mode', sanat, ['Video setup', '800 x 600', 'Windowed']);
-        await p.Klikkaa(sanat, '800 x 600');
-        await p.Klikkaa(sanat, 'Windowed');
-        Tarkista('choosing "Full screen" takes the page to full screen on the click',
-            await p.Ehdolla('document.fullscreenElement === document.getElementById("alue")'));
-        sanat = await p.Lue('video-koko-naytto');
-        TarkistaSanat('the video setup shows the choices', sanat, ['1024 x 768', 'Full screen']);
-        await p.Klikkaa(sanat, 'Full screen');
-        Tarkista('choosing "Windowed" leaves full screen', await p.Ehdolla('!document.fullscreenElement'));
-        sanat = await p.Lue('video-2');
-        // Turbo mode skips drawing after a frame slower than 1/72 s, and the
-        // browser's frames are 1/60 s: it stays off, and the game goes on drawing.
-        await p.Klikkaa(sanat, 'Turbo mode off');
-        sanat = await p.Lue('video-turbo');
-        TarkistaSanat('turbo mode stays off in the browser, and the menu is still drawn', sanat,
-            ['Video setup', 'Turbo mode off', 'Back to main menu']);
-        await p.Klikkaa(sanat, 'Back to main menu');
-        await p.Tallennettu();
-        const asetukset = await p.Tiedosto('Setup.sav');
-        Tarkista('the changed settings are saved at once', asetukset.length === 12 && asetukset[0] === 2 &&
-            asetukset[4] === 0, JSON.stringify(asetukset));
-
-        // A Survivor flight, steered with the mouse, ended by freeing the pointer.
-        sanat = await p.Lue('paavalikko-3');
-        await p.Klikkaa(sanat, 'Take wing');
-        await p.Kehyksia(120 + 240); // the one-second hold, then two seconds of flight
-        sanat = await p.Lue('lento', true);
-        TarkistaSanat('the flight shows its HUD', sanat, ['time', 'alt', 'Bubbles', 'Pick up']);
-        for (let i = 0; i < 30; i++) {
-            await p.sivu.Hiiri('mouseMoved', 300 + 4 * i, 300);
-            await p.Kehyksia(2);
-        }
-        const lentoAskeleet = await p.Askeleet();
-        await p.Arvo('document.exitPointerLock()');
-        await p.Kehyksia(8);
-        sanat = await p.Lue('peli-ohi');
-        TarkistaSanat('freeing the pointer ends the flight as Escape does', sanat,
-            ['Game over', 'Name', 'To the summary']);
-        Tarkista('the page says the pointer is free', /pointer is free/.test(await p.Arvo(
-            'document.getElementById("tila").textContent')));
-        Tarkista('the flight ran its steps', lentoAskeleet > jalkeen + 200, `${lentoAskeleet}`);
-        await p.Klikkaa(sanat, 'To the summary');
-        sanat = await p.Lue('yhteenveto');
-        TarkistaSanat('the summary follows', sanat, ['Summary', 'Flight time']);
-        await p.Klikkaa(sanat, 'Back to main menu');
-        sanat = await p.Lue('paavalikko-4');
-        await p.Klikkaa(sanat, 'Hall of Fame');
-        const ennen = await p.Lue('huippulista');
-        TarkistaSanat('the Hall of Fame lists the flight', ennen, ['Hall of Fame', 'Survivor', 'times 1']);
-        await p.Klikkaa(ennen, 'Back to main menu');
-        await p.Tallennettu();
-        const pisteet = await p.Tiedosto('Pisteet1.sav');
-        Tarkista('the score table is saved when the result enters it',
-            pisteet.length === 384 && pisteet[0] === 1, JSON.stringify(pisteet.slice(0, 8)));
-
-        // The step clock over the whole session: at most 60 steps in any second.
-        const kirjattu = await p.Arvo('__kello.askeleet()');
-        const sekunnit = new Map();
-        for (let i = 1; i < kirjattu.length; i++) {
-            const s = Math.floor(kirjattu[i][0] / 1000);
-            sekunnit.set(s, (sekunnit.get(s) || 0) + kirjattu[i][1] - kirjattu[i - 1][1]);
-        }
-        const suurin = Math.max(...sekunnit.values());
-        Tarkista('at most 60 steps in every second at 120 Hz (and 60 in a full one)', suurin === 60,
-            JSON.stringify([...sekunnit]));
-
-        // Reloaded: the settings and the scores are still there.
-        Tarkista('the reloaded page offers "Click to play"', (await p.Lataa(url, true)) === 'Click to play');
-        const kansi2 = await p.Arvo('document.getElementById("kansi").getBoundingClientRect().toJSON()');
-        await p.sivu.Klikkaa(kansi2.x + kansi2.width / 2, kansi2.y + kansi2.height / 2);
-        await p.Kehyksia(60);
-        const k2 = await p.Kangas();
-        Tarkista('after a reload the game opens in the saved mode (1024 x 768)', k2.lw === 1024 && k2.lh === 768,
-            `${k2.lw} x ${k2.lh}`);
-        sanat = await p.Lue('paavalikko-latauksen-jalkeen');
-        await p.Klikkaa(sanat, 'Hall of Fame');
-        const jalkeenLatauksen = await p.Lue('huippulista-latauksen-jalkeen');
-        TarkistaSanat('after a reload the Hall of Fame still lists the flight', jalkeenLatauksen,
-            ['Hall of Fame', 'Survivor', 'times 1']);
-
-        // Quit: the credits, then the page says the game has ended.
-        await p.Klikkaa(jalkeenLatauksen, 'Back to main menu');
-        sanat = await p.Lue('paavalikko-5');
-        await p.Klikkaa(sanat, 'Quit');
-        sanat = await p.Lue('lopputekstit');
-        TarkistaSanat('"Quit" shows the credits', sanat, ['The game by', 'Musics by']);
-        await p.Kehyksia(5 * 120 + 10);
-        let loppu = null;
-        for (let i = 0; i < 100 && !loppu; i++) {
-            await Odota(100);
-            loppu = await p.Arvo('(() => { const k = document.getElementById("kansi");' +
-                ' return k.hidden ? null : k.textContent; })()');
-        }
-        Tarkista('after the credits the page says the game has ended and offers to start again',
-            /has ended/.test(loppu || '') && /Start again/.test(loppu || ''), loppu);
-        await p.sivu.Laheta('Page.captureScreenshot', { format: 'png' }).then((r) =>
-            fs.writeFileSync(path.join(ARTEFAKTIT, 'loppunut.png'), Buffer.from(r.data, 'base64')));
+        const p = await UusiPelaaja(selain, ARTEFAKTIT, Tarkista);
+        await Video(p, await Valikot(p, url));
+        await Lento(p);
+        await Tahti(p);
+        await LatausJaLoppu(p, url);
         const virheet = p.sivu.konsoli.filter((r) => /^(error|exception)/.test(r));
         Tarkista('no error on the console', virheet.length === 0, virheet.join('\n'));
     } finally {
