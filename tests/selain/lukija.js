@@ -26,6 +26,13 @@ function Sanat(png, tyokansio, nimi, vaalea) {
     return sanat;
 }
 
+// The mean and the spread (0..1) of a rectangle's brightness in a PNG file.
+function Alue(kuva, x, y, w, h) {
+    const [keski, hajonta] = execFileSync('convert', [kuva, '-crop', `${w}x${h}+${x}+${y}`, '-colorspace',
+        'gray', '-format', '%[fx:mean] %[fx:standard_deviation]', 'info:']).toString().split(' ').map(Number);
+    return { keski, hajonta };
+}
+
 function Siisti(s) {
     return s.toLowerCase().replace(/[^a-z0-9äö]/g, '');
 }
@@ -68,4 +75,4 @@ function Teksti(sanat) {
     return sanat.map((s) => s.teksti).join(' ');
 }
 
-module.exports = { Sanat, Etsi, Teksti };
+module.exports = { Sanat, Etsi, Teksti, Alue };

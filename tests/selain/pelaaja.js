@@ -79,6 +79,7 @@ class PELAAJA {
         });
         const sanat = Sanat(Buffer.from(r.data, 'base64'), this.artefaktit, nimi, vaalea);
         sanat.kangas = k;
+        sanat.kuva = `${this.artefaktit}/${nimi}.png`;
         return sanat;
     }
     // Puts the game's pointer on a point of the canvas (its pixels). With the

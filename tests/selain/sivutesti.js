@@ -8,7 +8,7 @@
 const fs = require('fs');
 const path = require('path');
 const { SELAIN } = require('./cdp');
-const { Teksti } = require('./lukija');
+const { Teksti, Alue } = require('./lukija');
 const { Palvelin, UusiPelaaja, Sisaltaa, Odota } = require('./pelaaja');
 
 const [JULKAISU, ARTEFAKTIT, CHROMIUM = 'chromium'] = process.argv.slice(2);
@@ -55,6 +55,16 @@ async function Valikot(p, url) {
         '!!(SDL.music.audio && !SDL.music.audio.paused && SDL.music.audio.webAudioNode)'));
     let sanat = await p.Lue('paavalikko');
     TarkistaSanat('the main menu shows its items', sanat, PAAVALIKKO);
+    // The chosen plane spins left of the menu, on black.
+    const kone = Alue(sanat.kuva, 0, 300, 250, 150), tyhja = Alue(sanat.kuva, 0, 450, 800, 150);
+    Tarkista('the menu shows the spinning plane on black', kone.hajonta > 0.05 && tyhja.keski < 0.01,
+        JSON.stringify([kone, tyhja]));
+
+    // Freeing the pointer on a menu is Escape alone there: nothing happens.
+    await p.Arvo('document.exitPointerLock()');
+    await p.Kehyksia(8);
+    sanat = await p.Lue('paavalikko-vapaana');
+    TarkistaSanat('freeing the pointer on the main menu does nothing', sanat, PAAVALIKKO);
 
     await p.Klikkaa(sanat, 'Options');
     sanat = await p.Lue('asetukset');
@@ -102,6 +112,10 @@ async function Lento(p) {
     await p.Kehyksia(120 + 240); // the one-second hold, then two seconds of flight
     sanat = await p.Lue('lento', true);
     TarkistaSanat('the flight shows its HUD', sanat, ['time', 'alt', 'Bubbles', 'Pick up']);
+    // Seen from behind the plane: the sky above, the textured yard below.
+    const taivas = Alue(sanat.kuva, 0, 0, 800, 150), maa = Alue(sanat.kuva, 0, 450, 800, 150);
+    Tarkista('the flight shows the scene: sky above, the yard below', taivas.keski > 0.5 &&
+        maa.keski > 0.15 && maa.hajonta > 0.05, JSON.stringify([taivas, maa]));
     for (let i = 0; i < 30; i++) {
         await p.sivu.Hiiri('mouseMoved', 300 + 4 * i, 300);
         await p.Kehyksia(2);
