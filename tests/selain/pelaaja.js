@@ -111,10 +111,11 @@ class PELAAJA {
         await this.Kehyksia(8);
         return true;
     }
-    // Whether the page comes to the state within a few seconds of the real clock
-    // (the browser's own steps, such as entering full screen, take their time).
+    // Whether the page comes to the state within half a minute of the real clock
+    // (the browser's own steps, such as entering full screen or decoding the
+    // music, take their time, more on a busy machine).
     async Ehdolla(lauseke) {
-        for (let i = 0; i < 100; i++) {
+        for (let i = 0; i < 300; i++) {
             if (await this.Arvo(lauseke)) return true;
             await Odota(100);
         }

@@ -178,7 +178,7 @@ async function LatausJaLoppu(p, url) {
     TarkistaSanat('"Quit" shows the credits', sanat, ['The game by', 'Musics by']);
     await p.Kehyksia(5 * 120 + 10);
     let loppu = null;
-    for (let i = 0; i < 100 && !loppu; i++) {
+    for (let i = 0; i < 300 && !loppu; i++) {
         await Odota(100);
         loppu = await p.Arvo('(() => { const k = document.getElementById("kansi");' +
             ' return k.hidden ? null : k.textContent; })()');
