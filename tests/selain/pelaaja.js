@@ -42,13 +42,22 @@ class PELAAJA {
     Arvo(lauseke) {
         return this.sivu.Arvo(lauseke);
     }
+    // The cover's heading once the page has loaded; null when it never does.
     async Lataa(url, uudelleen) {
+        // The page being left is marked, so that its cover is never taken for the new one's.
+        await this.Arvo('window.__vanha = true');
         if (uudelleen) await this.sivu.Laheta('Page.reload');
         else await this.sivu.Laheta('Page.navigate', { url });
         // The download and the start of the module run on the real clock.
         for (let i = 0; i < 600; i++) {
             await Odota(200);
-            const otsikko = await this.Arvo('(document.querySelector("#kansi .iso") || {}).textContent');
+            let otsikko = null;
+            try {
+                otsikko = await this.Arvo(`(() => { const k = document.getElementById('kansi');
+                    return window.__vanha || !k || k.hidden ? null : k.querySelector('.iso').textContent; })()`);
+            } catch (e) {
+                // the document changed under the question: asked again
+            }
             if (otsikko === 'Click to play' || /cannot/.test(otsikko || '')) return otsikko;
         }
         return null;
