@@ -4,6 +4,8 @@
 // JavaScript library).
 #include <GL/glew.h>
 #include <GL/glu.h>
+#include <SDL_mixer.h>
+#include <emscripten.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -98,5 +100,28 @@ void glBufferDataARB(GLenum kohde, GLsizeiptrARB koko, const void* data, GLenum 
 }
 void glDeleteBuffersARB(GLsizei n, const GLuint* puskurit) {
     glDeleteBuffers(n, puskurit);
+}
+}
+
+// Emscripten 3.1.6's Mix_QuerySpec only throws ("TODO"), and the game asks it
+// whether the mixer is open before letting its sounds go. Its Mix_OpenAudio
+// records the frequency, format and channels it was given; Mix_CloseAudio
+// forgets them here, so that the mixer reads as closed again, as in SDL_mixer.
+EM_JS(int, tavio_mikseri, (int* taajuus, Uint16* muoto, int* kanavia), {
+    if (!SDL.mixerFrequency) return 0;
+    if (taajuus) HEAP32[taajuus >> 2] = SDL.mixerFrequency;
+    if (muoto) HEAPU16[muoto >> 1] = SDL.mixerFormat;
+    if (kanavia) HEAP32[kanavia >> 2] = SDL.mixerNumChannels;
+    return 1;
+});
+EM_JS(void, tavio_mikseri_kiinni, (), { SDL.mixerFrequency = 0; });
+
+extern "C" {
+int Mix_QuerySpec(int* taajuus, Uint16* muoto, int* kanavia) {
+    return tavio_mikseri(taajuus, muoto, kanavia);
+}
+void Mix_CloseAudio() {
+    tavio_mikseri_kiinni();
+    SDL_CloseAudio();
 }
 }
