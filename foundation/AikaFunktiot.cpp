@@ -1,9 +1,5 @@
 #include "foundation/AikaFunktiot.h"
 
-#ifdef __EMSCRIPTEN__
-#include "web/Selain.h"
-#endif
-
 namespace {
 Uint32 (*kelloFunktio)() = nullptr;
 }
@@ -18,9 +14,6 @@ void AsetaKello(Uint32 (*kello)()) {
 
 void OdotaKunnes(Uint32 alku, Uint32 ms) {
     while ((Uint32)(AnnaTikit() - alku) < ms) {
-#ifdef __EMSCRIPTEN__
-        SelainOdotus();
-#endif
     }
 }
 

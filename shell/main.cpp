@@ -1,18 +1,11 @@
 // The entry of the game: the game record's start-up, its frame loop, its end.
 #include "shell/Peli.h"
 
-#ifdef __EMSCRIPTEN__
-#include "web/Selain.h"
-#endif
-
 int SDL_main(int argc, char** argv) {
     PELI peli;
     const int lopetus = peli.Alusta(argc, argv);
     if (lopetus >= 0) return lopetus;
     while (peli.Askel()) {
-#ifdef __EMSCRIPTEN__
-        SelainKehys(peli.asetukset, peli.pisteet);
-#endif
     }
     peli.Lopeta();
     peli.Vapauta();

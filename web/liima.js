@@ -59,27 +59,27 @@
     }
     tavio.synkronoi = synkronoi;
 
-    // The game's frame is drawn: its turn ends until the next step is due.
-    tavio.seuraavaAskel = function () {
-        askeleet++;
-        if (escYlos > 0 && --escYlos === 0) SDL.events.push({ type: 'keyup', keyCode: 27 });
-        synkronoi();
-        return new Promise(function (valmis) {
-            function kehys(aika) {
-                if (tahti(aika)) valmis();
-                else requestAnimationFrame(kehys);
+    // The game's frames: each animation frame the step clock allows runs one
+    // frame pass (or one frame of a wait of the game's, in which nothing steps);
+    // `loppui` is called once the game has ended.
+    function Kehykset(loppui) {
+        function kehys(aika) {
+            if (tahti(aika)) {
+                var tulos = Module._tavio_askel();
+                if (tulos > 0) {
+                    askeleet++;
+                    if (escYlos > 0 && --escYlos === 0) SDL.events.push({ type: 'keyup', keyCode: 27 });
+                }
+                synkronoi();
+                if (tulos < 0) {
+                    loppui();
+                    return;
+                }
             }
             requestAnimationFrame(kehys);
-        });
-    };
-    // A busy wait of the game: one animation frame at a time.
-    tavio.annaVuoro = function () {
-        return new Promise(function (valmis) {
-            requestAnimationFrame(function () {
-                valmis();
-            });
-        });
-    };
+        }
+        requestAnimationFrame(kehys);
+    }
     tavio.kokoNaytto = function (paalle) {
         if (sivu.kokoNaytto) sivu.kokoNaytto(paalle);
     };
@@ -94,15 +94,20 @@
         escYlos = 2;
     };
 
-    // Starts the game; the promise is kept when it has ended (Quit) and its last
-    // saves are stored.
+    // Starts the game (within the click on the cover); the promise is kept with
+    // its exit code when it has ended (Quit) and its last saves are stored, or at
+    // once when it could not start.
     tavio.kaynnista = function () {
-        var tulos = Module.ccall('main', 'number', ['number', 'number'], [0, 0], { async: true });
-        return Promise.resolve(tulos).then(function (koodi) {
-            return new Promise(function (valmis) {
+        return new Promise(function (valmis) {
+            function loppu(koodi) {
                 synkronoi(function () {
                     valmis(koodi);
                 });
+            }
+            var koodi = Module._tavio_alusta();
+            if (koodi >= 0) loppu(koodi);
+            else Kehykset(function () {
+                loppu(0);
             });
         });
     };
