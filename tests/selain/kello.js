@@ -2,10 +2,12 @@
 // frames come only when the test hands them out, each `vali` ms after the last,
 // and the page's clocks (performance.now, Date.now, which the game's ticks come
 // from) show that time, so that what the game does in a number of frames never
-// depends on how fast this machine runs it.
+// depends on how fast this machine runs it. The wall clock starts at the same
+// moment in every run: the game seeds its random numbers from it, so every run
+// flies through the same scene and the screenshots read the same.
 'use strict';
 module.exports = `(function () {
-  var nyt = 0, alku = Date.now(), jono = [], askeleet = [];
+  var nyt = 0, alku = Date.UTC(2026, 0, 1), jono = [], askeleet = [];
   window.requestAnimationFrame = function (f) { jono.push(f); return jono.length; };
   window.cancelAnimationFrame = function () {};
   performance.now = function () { return nyt; };
