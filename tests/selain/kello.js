@@ -19,9 +19,9 @@ module.exports = `(function () {
     j.forEach(function (f) { f(nyt); });
   }
   window.__kello = {
-    // n frames, each followed by a turn of the page's event loop (the game's
-    // step runs in the promise jobs its frame starts); the step count after
-    // each frame is kept with the frame's time.
+    // n frames, each followed by a turn of the page's event loop (for what a
+    // frame starts: the saves' storing, the browser's own events); the step
+    // count after each frame is kept with the frame's time.
     kehyksia: async function (n, vali) {
       for (var i = 0; i < n; i++) {
         Kehys(vali);

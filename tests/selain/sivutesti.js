@@ -109,7 +109,12 @@ async function Lento(p) {
     let sanat = await p.Lue('paavalikko-3');
     await p.Klikkaa(sanat, 'Take wing');
     const alussa = await p.Askeleet();
-    await p.Kehyksia(120 + 240); // the one-second hold, then two seconds of flight
+    // The one-second hold before the flight: the page's frames go on (this very
+    // call is answered by the page), and the game takes no step.
+    await p.Kehyksia(60);
+    Tarkista('the hold after "Take wing" takes no step, and the page stays alive',
+        (await p.Askeleet()) === alussa);
+    await p.Kehyksia(60 + 240); // the rest of the hold, then two seconds of flight
     sanat = await p.Lue('lento', true);
     TarkistaSanat('the flight shows its HUD', sanat, ['time', 'alt', 'Bubbles', 'Pick up']);
     // Seen from behind the plane: the sky above, the textured yard below.
