@@ -118,6 +118,60 @@ void GRAFIIKKA::Paivita(double x, double y, double ms) {
     TyhjennaKuvaPuskuri();
 }
 
+namespace {
+
+// What the 3D pass last set, so that a run of objects of one model and one
+// texture (the bubbles of a kind) sets its arrays and binds its texture once.
+struct PIIRTOTILA {
+    GLuint sidottu = 0; // texture
+    const MALLI3D* asetettu = nullptr;
+    bool indeksoitu = false;     // the arrays set are the model's indexed ones
+    bool puskuriSidottu = false; // an array buffer is bound
+};
+
+// One object through the GL matrices, in one draw call: indexed when the model
+// is (the same triangles in the same order), unless `litteana`.
+void PiirraErikseen(const OBJEKTI& o, const MALLI3D& malli, GLuint tunnus, bool litteana,
+                    PIIRTOTILA& tila) {
+    glPushMatrix();
+    glTranslatef((float)o.Sijainti.x, (float)o.Sijainti.y, (float)o.Sijainti.z);
+    glMultMatrixd(o.Kiertomatriisi.m);
+    float s = (float)o.Skaalaus;
+    glScalef(s, s, s);
+    if (tunnus != tila.sidottu) {
+        glBindTexture(GL_TEXTURE_2D, tunnus);
+        tila.sidottu = tunnus;
+    }
+    const bool indeksoitu = !litteana && malli.Indeksoitu();
+    if (&malli != tila.asetettu || indeksoitu != tila.indeksoitu) {
+        if (malli.KaytaVBO) {
+            SidoTaulukkoPuskuri(malli.VerteksiPuskuri);
+            glVertexPointer(3, GL_FLOAT, 0, nullptr);
+            SidoTaulukkoPuskuri(malli.KoordinaattiPuskuri);
+            glTexCoordPointer(2, GL_FLOAT, 0, nullptr);
+            tila.puskuriSidottu = true;
+        } else {
+            if (tila.puskuriSidottu) SidoTaulukkoPuskuri(0);
+            tila.puskuriSidottu = false;
+            glVertexPointer(3, GL_FLOAT, 0, indeksoitu ? malli.KulmaVerteksit : malli.Verteksit);
+            glTexCoordPointer(2, GL_FLOAT, 0,
+                              indeksoitu ? malli.KulmaKoordinaatit : malli.TekstuuriKoordinaatit);
+        }
+        tila.asetettu = &malli;
+        tila.indeksoitu = indeksoitu;
+    }
+    if (indeksoitu && glDrawRangeElements)
+        glDrawRangeElements(GL_TRIANGLES, 0, malli.KulmienMaara - 1u, malli.VerteksienMaara,
+                            GL_UNSIGNED_SHORT, malli.Indeksit);
+    else if (indeksoitu)
+        glDrawElements(GL_TRIANGLES, malli.VerteksienMaara, GL_UNSIGNED_SHORT, malli.Indeksit);
+    else
+        glDrawArrays(GL_TRIANGLES, 0, malli.VerteksienMaara);
+    glPopMatrix();
+}
+
+} // namespace
+
 // One draw call an object, in the order added. The vertex and texture-coordinate
 // arrays are enabled once at set-up; the array buffer is left unbound.
 void GRAFIIKKA::Piirra3D() {
@@ -130,11 +184,7 @@ void GRAFIIKKA::Piirra3D() {
     gluLookAt(k.Paikka.x, k.Paikka.y, k.Paikka.z, k.Kohde.x, k.Kohde.y, k.Kohde.z, k.Ylos.x,
               k.Ylos.y, k.Ylos.z);
     SidoTaulukkoPuskuri(0);
-    bool puskuriSidottu = false;
-    // What the previous object left set: a run of objects of one model and one
-    // texture (the bubbles of a kind) sets its arrays and binds its texture once.
-    GLuint sidottu = 0; // bound above
-    const MALLI3D* asetettu = nullptr;
+    PIIRTOTILA tila;
     for (Uint32 i = 0; i < ObjektienMaara; i++) {
         const OBJEKTI& o = *Objektit[i];
         // An object whose model never resolved has nothing to draw.
@@ -142,38 +192,12 @@ void GRAFIIKKA::Piirra3D() {
         const MALLI3D& malli = Mallit[o.MalliIndeksi];
         if (malli.VerteksienMaara == 0) continue;
         if (!malli.KaytaVBO && (!malli.Verteksit || !malli.TekstuuriKoordinaatit)) continue;
-
-        glPushMatrix();
-        glTranslatef((float)o.Sijainti.x, (float)o.Sijainti.y, (float)o.Sijainti.z);
-        glMultMatrixd(o.Kiertomatriisi.m);
-        float s = (float)o.Skaalaus;
-        glScalef(s, s, s);
         // An unresolved texture draws the model untextured, in white.
         GLuint tunnus =
             o.TekstuuriIndeksi < TekstuurienMaara ? Tekstuurit[o.TekstuuriIndeksi].Tunnus : 0;
-        if (tunnus != sidottu) {
-            glBindTexture(GL_TEXTURE_2D, tunnus);
-            sidottu = tunnus;
-        }
-        if (&malli != asetettu) {
-            if (malli.KaytaVBO) {
-                SidoTaulukkoPuskuri(malli.VerteksiPuskuri);
-                glVertexPointer(3, GL_FLOAT, 0, nullptr);
-                SidoTaulukkoPuskuri(malli.KoordinaattiPuskuri);
-                glTexCoordPointer(2, GL_FLOAT, 0, nullptr);
-                puskuriSidottu = true;
-            } else {
-                if (puskuriSidottu) SidoTaulukkoPuskuri(0);
-                puskuriSidottu = false;
-                glVertexPointer(3, GL_FLOAT, 0, malli.Verteksit);
-                glTexCoordPointer(2, GL_FLOAT, 0, malli.TekstuuriKoordinaatit);
-            }
-            asetettu = &malli;
-        }
-        glDrawArrays(GL_TRIANGLES, 0, malli.VerteksienMaara);
-        glPopMatrix();
+        PiirraErikseen(o, malli, tunnus, KaikkiErikseen, tila);
     }
-    if (puskuriSidottu) SidoTaulukkoPuskuri(0);
+    if (tila.puskuriSidottu) SidoTaulukkoPuskuri(0);
 }
 
 void GRAFIIKKA::Vapauta() {

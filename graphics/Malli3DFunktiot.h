@@ -15,9 +15,27 @@ struct MALLI3D {
     GLuint KoordinaattiPuskuri = 0;
     bool KaytaVBO = false;   // drawn from the two buffer objects
     bool NimenMalli = false; // the model its name resolves to (GRAFIIKKA::MerkitseNimet)
+    // The same triangles in the same order, each distinct corner (position and
+    // texture coordinate) stored once: the renderer shades a corner once, not once
+    // for every triangle that shares it. Made from the arrays the two pointers of
+    // `Lahteet` name; arrays put in their place later are drawn flat until
+    // TeeIndeksit runs again.
+    Uint16 KulmienMaara = 0;
+    float* KulmaVerteksit = nullptr;    // x, y, z per distinct corner
+    float* KulmaKoordinaatit = nullptr; // u, v per distinct corner
+    Uint16* Indeksit = nullptr;         // VerteksienMaara corners, 3 a triangle
+    const float* Lahteet[2] = {};       // Verteksit and TekstuuriKoordinaatit then
+    float Sade = 0; // model units from the model's origin to its farthest corner
 
     // Reads the 3DS at `polku` and takes over `nimi`. A missing file gives 0 vertices.
     void Alusta(const char* polku, char* nimi);
+    // Makes the indexed form and the radius from the flat arrays.
+    void TeeIndeksit();
+    // Whether the indexed form is that of the arrays as they are now.
+    bool Indeksoitu() const {
+        return Indeksit && !KaytaVBO && Verteksit && Lahteet[0] == Verteksit &&
+               Lahteet[1] == TekstuuriKoordinaatit;
+    }
     // Moves the arrays into two ARB buffer objects (one way).
     void TeeVBO();
     void Vapauta();
