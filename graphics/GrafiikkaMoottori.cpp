@@ -127,7 +127,17 @@ struct PIIRTOTILA {
     const MALLI3D* asetettu = nullptr;
     bool indeksoitu = false;     // the arrays set are the model's indexed ones
     bool puskuriSidottu = false; // an array buffer is bound
+    bool sekoittaa = true;       // blending on, as the set-up leaves it
 };
+
+void AsetaSekoitus(bool paalla, PIIRTOTILA& tila) {
+    if (paalla == tila.sekoittaa) return;
+    if (paalla)
+        glEnable(GL_BLEND);
+    else
+        glDisable(GL_BLEND);
+    tila.sekoittaa = paalla;
+}
 
 // One object through the GL matrices, in one draw call: indexed when the model
 // is (the same triangles in the same order), unless `litteana`.
@@ -195,8 +205,13 @@ void GRAFIIKKA::Piirra3D() {
         // An unresolved texture draws the model untextured, in white.
         GLuint tunnus =
             o.TekstuuriIndeksi < TekstuurienMaara ? Tekstuurit[o.TekstuuriIndeksi].Tunnus : 0;
+        // An opaque texture in white, fully opaque, blends to itself exactly.
+        AsetaSekoitus(KaikkiErikseen || o.TekstuuriIndeksi >= TekstuurienMaara ||
+                          !Tekstuurit[o.TekstuuriIndeksi].Peittava,
+                      tila);
         PiirraErikseen(o, malli, tunnus, KaikkiErikseen, tila);
     }
+    AsetaSekoitus(true, tila);
     if (tila.puskuriSidottu) SidoTaulukkoPuskuri(0);
 }
 

@@ -38,8 +38,9 @@ struct GRAFIIKKA {
     // Draws the 2D pass one vertex call at a time instead of from the arrays: the
     // same picture, the reference the window tests compare the arrays with.
     bool KuvatSuoraan = false;
-    // Draws every object from its flat arrays, as the 3D pass did before the indexed
-    // models: the reference the window tests compare with.
+    // Draws every object from its flat arrays and blended, as the 3D pass did before
+    // the indexed models and the opaque textures unblended: the reference the window
+    // tests compare with.
     bool KaikkiErikseen = false;
 
     // Loads models, textures and the font named by the load list, makes the

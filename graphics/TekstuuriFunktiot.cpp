@@ -66,6 +66,7 @@ void TEKSTUURI::Alusta(const char* polku, char* nimi) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
 
+    Peittava = TavuaPikselia == 3;
     delete[] Pikselit;
     Pikselit = nullptr;
 }

@@ -15,6 +15,11 @@ struct TEKSTUURI {
     Uint8 TavuaPikselia = 0;           // 3 or 4
     GLenum Muoto = 0;                  // GL_RGB or GL_RGBA
     bool NimenTekstuuri = false; // the texture its name resolves to (GRAFIIKKA::MerkitseNimet)
+    // No alpha channel, so every texel is opaque (alpha exactly 1, however it is
+    // filtered): blended in opaque white it shows exactly what it covers things
+    // with, so the 3D pass draws it without blending and spares the read of what
+    // lies beneath.
+    bool Peittava = false;
 
     // Decodes the TGA at `polku`, takes over `nimi`, uploads with mipmaps and
     // releases the pixels. A file that is missing or refused gets a small
