@@ -74,6 +74,8 @@ void KUPLA::Alusta() {
     for (int k = 0; k < KUPLALAJEJA; k++) {
         templates[k].Alusta(KUPLIEN_OBJEKTIT[k]);
         templates[k].Skaalaus = 1.0;
+        // Hundreds of them far away, a few pixels each: the renderer bundles those.
+        templates[k].Niputettava = true;
     }
     for (int i = 0; i < KUPLIEN_MAARA; i++) {
         kinds[i] = 0;

@@ -47,6 +47,9 @@ constexpr double LYHDYN_SADE = 0.9;    // the lantern's widest, the foot of its 
 constexpr double LYHDYN_HUIPPU = 22.6; // the tip of the spire: the museum's top (y)
 
 // ---- Bubbles ----
+// A model's far version, drawn where it covers a few pixels, is named as the model
+// with this after the name (a bubble has two: "Kupla1Kaukana" and that one's).
+#define KAUKAINEN_PAATE "Kaukana"
 enum { KUPLALAJEJA = 4, KISAKUPLAN_LAJI = 3 };
 // Bubble kinds 0..3 by their object files: the file numbers do not follow the kinds.
 constexpr const char* KUPLIEN_OBJEKTIT[KUPLALAJEJA] = {

@@ -5,12 +5,17 @@
 #include "foundation/AikaFunktiot.h"
 
 #include <GL/glu.h>
+#include <cmath>
 
 namespace {
 
 // Turbo pacing: a frame faster than 1/72 s is held back by its own duration,
 // and the frame after a slower one is not drawn.
 const double TURBORAJA = 1000.0 / 72.0;
+
+// The 3D pass's projection: the vertical field of view in degrees, the clip
+// planes in GL units of eye space (20 to a world unit).
+const double NAKOKENTTA = 70.0, LAHIN = 1.0, KAUKAISIN = 30000.0;
 
 // The 2D space of every image and the pointer, whatever the window size.
 const double LEVEYS_2D = 1280.0, KORKEUS_2D = 1024.0;
@@ -21,6 +26,7 @@ void GRAFIIKKA::AlustaPuskurit() {
     if (!Objektit) Objektit = new OBJEKTI*[OBJEKTIPUSKURI];
     if (!Kuvat) Kuvat = new KUVA[KUVAPUSKURI];
     if (!Kulmat) Kulmat = new KULMA2D[4 * KUVAPUSKURI];
+    Nippu.Alusta();
     ObjektienMaara = 0;
     KuvienMaara = 0;
 }
@@ -95,7 +101,7 @@ void GRAFIIKKA::Paivita(double x, double y, double ms) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         double suhde = IkkunanKorkeus > 0 ? (double)IkkunanLeveys / (double)IkkunanKorkeus : 1.0;
-        gluPerspective(70.0, suhde, 1.0, 30000.0);
+        gluPerspective(NAKOKENTTA, suhde, LAHIN, KAUKAISIN);
         glMatrixMode(GL_MODELVIEW);
         glEnable(GL_DEPTH_TEST);
         Piirra3D();
@@ -180,10 +186,25 @@ void PiirraErikseen(const OBJEKTI& o, const MALLI3D& malli, GLuint tunnus, bool 
     glPopMatrix();
 }
 
+// Draws what the bundle holds, from client arrays; what it set is then the state.
+void PiirraNippu(NIPPU& nippu, PIIRTOTILA& tila) {
+    if (nippu.Tyhja()) return;
+    AsetaSekoitus(true, tila);
+    if (tila.puskuriSidottu) SidoTaulukkoPuskuri(0);
+    tila.puskuriSidottu = false;
+    nippu.Piirra();
+    tila.sidottu = nippu.Tekstuuri;
+    tila.asetettu = nullptr;
+}
+
 } // namespace
 
-// One draw call an object, in the order added. The vertex and texture-coordinate
-// arrays are enabled once at set-up; the array buffer is left unbound.
+// In the order added: one draw call an object, but the far objects that ask for
+// it (the bubbles) gathered into bundles of one texture, each drawn in one call
+// where the next object that is not in it comes, so that the order of drawing,
+// and so the blending of everything seen through them, stays as it was. The
+// vertex and texture-coordinate arrays are enabled once at set-up; the array
+// buffer is left unbound.
 void GRAFIIKKA::Piirra3D() {
     if (ObjektienMaara == 0) return;
     // The view is the same for every object: world units are 20 GL units in eye
@@ -195,6 +216,9 @@ void GRAFIIKKA::Piirra3D() {
               k.Ylos.y, k.Ylos.z);
     SidoTaulukkoPuskuri(0);
     PIIRTOTILA tila;
+    const bool niputa = !KaikkiErikseen && Nippu.Kulmat && Nippu.Indeksit;
+    Nippu.Tyhjenna();
+    Nippu.Nakoala.Aseta(k, IkkunanLeveys, IkkunanKorkeus, NAKOKENTTA, LAHIN / 20, KAUKAISIN / 20);
     for (Uint32 i = 0; i < ObjektienMaara; i++) {
         const OBJEKTI& o = *Objektit[i];
         // An object whose model never resolved has nothing to draw.
@@ -205,12 +229,23 @@ void GRAFIIKKA::Piirra3D() {
         // An unresolved texture draws the model untextured, in white.
         GLuint tunnus =
             o.TekstuuriIndeksi < TekstuurienMaara ? Tekstuurit[o.TekstuuriIndeksi].Tunnus : 0;
+        const MALLI3D* kaukana = nullptr;
+        const NIPUN_VALINTA valinta =
+            niputa ? Nippu.Valitse(o, o.MalliIndeksi, Mallit, MallienMaara, kaukana) : ERIKSEEN;
+        if (valinta == POIS) continue;
+        if (valinta == NIPPUUN) {
+            if (Nippu.Lisaa(o, *kaukana, tunnus)) continue;
+            PiirraNippu(Nippu, tila);
+            if (Nippu.Lisaa(o, *kaukana, tunnus)) continue;
+        }
+        PiirraNippu(Nippu, tila);
         // An opaque texture in white, fully opaque, blends to itself exactly.
         AsetaSekoitus(KaikkiErikseen || o.TekstuuriIndeksi >= TekstuurienMaara ||
                           !Tekstuurit[o.TekstuuriIndeksi].Peittava,
                       tila);
         PiirraErikseen(o, malli, tunnus, KaikkiErikseen, tila);
     }
+    PiirraNippu(Nippu, tila);
     AsetaSekoitus(true, tila);
     if (tila.puskuriSidottu) SidoTaulukkoPuskuri(0);
 }
@@ -224,5 +259,6 @@ void GRAFIIKKA::Vapauta() {
     delete[] Kuvat;
     delete[] Kulmat;
     delete[] Fontit;
+    Nippu.Vapauta();
     *this = GRAFIIKKA{};
 }

@@ -10,6 +10,7 @@
 #include "graphics/2DGrafiikkaFunktiot.h"
 #include "graphics/KameraFunktiot.h"
 #include "graphics/Malli3DFunktiot.h"
+#include "graphics/NippuFunktiot.h"
 #include "graphics/ObjektiFunktiot.h"
 #include "graphics/TekstiFunktiot.h"
 #include "graphics/TekstuuriFunktiot.h"
@@ -38,9 +39,11 @@ struct GRAFIIKKA {
     // Draws the 2D pass one vertex call at a time instead of from the arrays: the
     // same picture, the reference the window tests compare the arrays with.
     bool KuvatSuoraan = false;
-    // Draws every object from its flat arrays and blended, as the 3D pass did before
-    // the indexed models and the opaque textures unblended: the reference the window
-    // tests compare with.
+    // The far objects that ask for it, gathered into bundles as the 3D pass meets them.
+    NIPPU Nippu;
+    // Draws every object on its own, from its flat arrays and blended, as the 3D pass
+    // did before its bundles, indexed models and unblended opaque textures: the
+    // reference the window tests and the frame benchmark compare with.
     bool KaikkiErikseen = false;
 
     // Loads models, textures and the font named by the load list, makes the

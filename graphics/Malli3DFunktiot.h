@@ -26,6 +26,10 @@ struct MALLI3D {
     Uint16* Indeksit = nullptr;         // VerteksienMaara corners, 3 a triangle
     const float* Lahteet[2] = {};       // Verteksit and TekstuuriKoordinaatit then
     float Sade = 0; // model units from the model's origin to its farthest corner
+    // The model drawn in its place where it covers only a few pixels: the one named
+    // as it with KAUKAINEN_PAATE after the name (GRAFIIKKA::MerkitseNimet links
+    // them). EI_INDEKSIA for none.
+    Uint32 Kaukainen = 0xFFFFFFFFu;
 
     // Reads the 3DS at `polku` and takes over `nimi`. A missing file gives 0 vertices.
     void Alusta(const char* polku, char* nimi);

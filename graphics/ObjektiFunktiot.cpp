@@ -1,10 +1,12 @@
 #include "graphics/ObjektiFunktiot.h"
 
 #include "files/LukuHuomiot.h"
+#include "files/Sisalto.h"
 #include "files/TiedostoFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -47,8 +49,15 @@ inline bool SamaNimi(const char* a, const char* b) {
 } // namespace
 
 void GRAFIIKKA::MerkitseNimet() {
-    for (Uint32 i = 0; i < MallienMaara; i++)
-        Mallit[i].NimenMalli = Mallit[i].Nimi && EtsiMalli(Mallit[i].Nimi) == i;
+    for (Uint32 i = 0; i < MallienMaara; i++) {
+        MALLI3D& m = Mallit[i];
+        m.NimenMalli = m.Nimi && EtsiMalli(m.Nimi) == i;
+        m.Kaukainen = EI_INDEKSIA;
+        if (!m.Nimi) continue;
+        char nimi[NIMEN_PITUUS + 1];
+        const int n = snprintf(nimi, sizeof nimi, "%s" KAUKAINEN_PAATE, m.Nimi);
+        if (n > 0 && n <= NIMEN_PITUUS) m.Kaukainen = EtsiMalli(nimi);
+    }
     for (Uint32 i = 0; i < TekstuurienMaara; i++)
         Tekstuurit[i].NimenTekstuuri = Tekstuurit[i].Nimi && EtsiTekstuuri(Tekstuurit[i].Nimi) == i;
 }

@@ -17,6 +17,9 @@ struct OBJEKTI {
     char TekstuuriNimi[NIMEN_PITUUS + 1] = {}; // from the object file
     char MalliNimi[NIMEN_PITUUS + 1] = {};     // from the object file
     double Skaalaus = 1.0;                     // uniform scale
+    // Far from the eye, drawn in one call with the other such objects of its
+    // texture (NIPPU): for the many small things, the bubbles.
+    bool Niputettava = false;
 
     // Reads the names from an object file and resets the placement. A file that
     // cannot be opened leaves the object as it was. `huomiot` (the content

@@ -178,6 +178,65 @@ TEST(SisaltoLukijat, MaisemaKattaaLentoalueenJaTaivasOnNakyvissa) {
     EXPECT_LT(piha.m.VerteksienMaara / 3 + museo.m.VerteksienMaara / 3, 6000);
 }
 
+TEST(SisaltoLukijat, KuplienKaukaisetVersiotOvatKevyempiaJaSamanKokoisia) {
+    // Where a bubble covers a few pixels the game draws its far version, and below
+    // half that its far version's: each lighter than the last, on the same band of
+    // the texture, and covering the sphere's area on screen on average (a convex
+    // body's outline is a quarter of its surface, seen from every side), within
+    // the reach the renderer allows a bubble's corners.
+    KOONNISSA k;
+    KUVA_TIEDOSTO kuva("Kuplat.tga");
+    ASSERT_TRUE(kuva.ok);
+    LISTAN_OSIO mallit;
+    LataaListanOsio("3D_MALLIT", true, mallit);
+    for (int n = 1; n <= 4; n++) {
+        std::string nimi = "Kupla" + std::to_string(n);
+        int kolmioita = 0;
+        for (int taso = 0; taso < 3; taso++, nimi += "Kaukana") {
+            SCOPED_TRACE(nimi);
+            bool listassa = false;
+            for (int i = 0; i < mallit.Maara; i++) listassa |= nimi == mallit.Nimet[i];
+            EXPECT_TRUE(listassa);
+            MALLI_TIEDOSTO m(nimi + ".3ds");
+            ASSERT_TRUE(m.ok);
+            const int t = m.m.VerteksienMaara / 3;
+            if (taso > 0) {
+                EXPECT_LE(t, kolmioita / 2);
+            }
+            kolmioita = t;
+            // Surface and shell: the shell's corners lie farthest out.
+            double sade = 0, ala = 0;
+            for (int i = 0; i < m.m.VerteksienMaara; i++) {
+                const float* p = m.m.Verteksit + 3 * i;
+                sade = std::fmax(sade, std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]));
+            }
+            for (int i = 0; i + 2 < m.m.VerteksienMaara; i += 3) {
+                const float* a = m.m.Verteksit + 3 * i;
+                const float *b = a + 3, *c = a + 6;
+                const double u[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]},
+                             v[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+                const double x = u[1] * v[2] - u[2] * v[1], y = u[2] * v[0] - u[0] * v[2],
+                             z = u[0] * v[1] - u[1] * v[0];
+                // Only the shell's faces: its corners are the farthest out.
+                if (std::sqrt(a[0] * a[0] + a[1] * a[1] + a[2] * a[2]) > 0.99 * sade)
+                    ala += 0.5 * std::sqrt(x * x + y * y + z * z);
+            }
+            const double varjo = ala / 4, ympyra = 3.14159265 * 2.25 * 2.25;
+            if (taso > 0) {
+                EXPECT_NEAR(varjo / ympyra, 1.0, 0.01);
+            }
+            EXPECT_LE(sade, 1.5 * 2.25);
+            const float v0 = 1 - n / 4.0f + 1.0f / kuva.t.Korkeus;
+            const float v1 = 1 - (n - 1) / 4.0f - 1.0f / kuva.t.Korkeus;
+            for (int i = 0; i < m.m.VerteksienMaara; i++) {
+                ASSERT_GE(m.m.TekstuuriKoordinaatit[2 * i + 1], v0 - 1e-6f);
+                ASSERT_LE(m.m.TekstuuriKoordinaatit[2 * i + 1], v1 + 1e-6f);
+            }
+        }
+    }
+    mallit.Vapauta(true);
+}
+
 TEST(SisaltoLukijat, KuplatPuhaltajaJaLennokitOvatKevyitaJaOikeinpain) {
     KOONNISSA k;
     // One texture for the four: a thousand bubbles are drawn without a texture

@@ -54,6 +54,32 @@ TEST_F(Lennot, SurvivorAndRaceFramesAllocateNothing) {
     EXPECT_EQ(Framet(300, KUPLIEN_MAARA), 0u);
     EXPECT_EQ(p.k->ruutu, LENTO_RUUTU);
 
+    // The renderer's bundles of such a frame, made as its 3D pass makes them, fill
+    // the arrays set up with the buffers.
+    {
+        GRAFIIKKA& g = p.g;
+        p.PidaLento(KUPLIEN_MAARA);
+        p.Kehys();
+        unsigned long long ennen = Varauksia();
+        g.Nippu.Nakoala.Aseta(g.Kamera(), 800, 600, 70, 0.05, 1500);
+        int niputettu = 0;
+        for (Uint32 i = 0; i < g.ObjektienMaara; i++) {
+            const OBJEKTI& o = *g.Objektit[i];
+            const MALLI3D* malli = nullptr;
+            if (g.Nippu.Valitse(o, o.MalliIndeksi, g.Mallit, g.MallienMaara, malli) != NIPPUUN)
+                continue;
+            if (!g.Nippu.Lisaa(o, *malli, 1)) {
+                g.Nippu.Tyhjenna();
+                ASSERT_TRUE(g.Nippu.Lisaa(o, *malli, 1));
+            }
+            niputettu++;
+        }
+        EXPECT_EQ(Varauksia() - ennen, 0u);
+        EXPECT_GT(niputettu, 500);
+        g.Nippu.Tyhjenna();
+        p.EiPiirretty();
+    }
+
     // Bonuses, pulls and messages: the strongest of each, and a clear-all.
     BONUS& b = p.lento->bonus;
     b.suck = 0.08;

@@ -138,15 +138,34 @@ KUVA_RGBA KuplaKuva(int n) {
 // pulled in by a texel so that the filtering stays inside it. Every corner of the
 // shell takes one point of the rim's rows: a picture that does not change across a
 // face is read at full size, so the rim keeps its colour at any distance.
-MALLI KuplaMalli(int n) {
-    const int renkaat = 4, sektorit = 8;
+//
+// A far version of the bubble (`kaukainen`), drawn in its place where it covers a
+// few pixels, has fewer rings and sectors, its corners pushed out so that its
+// outline covers the sphere's area on average (a convex body's shadow is a quarter
+// of its surface, seen from every side).
+MALLI KuplaMalli(int n, int renkaat, int sektorit, bool kaukainen) {
     const double korkeus = 4.0 * KUPLAN_KORKEUS;
     const double ala = 1 - n / 4.0, yla = 1 - (n - 1) / 4.0;
     const double v0 = ala + 1 / korkeus, v1 = yla - (REUNAN_RIVIT + 1) / korkeus;
     const UV reuna{0.5, yla - REUNAN_RIVIT / 2.0 / korkeus};
     MALLI m;
     for (int kuori = 0; kuori < 2; kuori++) {
-        const double r = kuori ? KUPLAN_ULOTTUMA : 0.87 * KUPLAN_ULOTTUMA;
+        const double sade = kuori ? KUPLAN_ULOTTUMA : 0.87 * KUPLAN_ULOTTUMA;
+        auto Suunta = [&](int i, int j) {
+            double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
+            return V3{std::sin(lon) * std::cos(lat), std::sin(lat), std::cos(lon) * std::cos(lat)};
+        };
+        double pinta = 0; // of the polyhedron of unit radius
+        for (int i = 0; i < renkaat; i++)
+            for (int j = 0; j < sektorit; j++) {
+                V3 a = Suunta(i, j), b = Suunta(i, j + 1), c = Suunta(i + 1, j + 1),
+                   d = Suunta(i + 1, j);
+                if (i > 0)
+                    pinta += 0.5 * std::sqrt(Piste(Risti(b - a, c - a), Risti(b - a, c - a)));
+                if (i < renkaat - 1)
+                    pinta += 0.5 * std::sqrt(Piste(Risti(c - a, d - a), Risti(c - a, d - a)));
+            }
+        const double r = kaukainen ? sade * std::sqrt(4 * PII / pinta) : sade;
         auto P = [&](int i, int j) {
             double lat = PII * ((double)i / renkaat - 0.5), lon = 2 * PII * j / sektorit;
             return V3{r * std::sin(lon) * std::cos(lat), r * std::sin(lat),
@@ -185,7 +204,12 @@ bool TeeKuplat(KOHDE& k) {
     KUVA_RGBA kuplat(KUPLAN_LEVEYS, 4 * KUPLAN_KORKEUS);
     for (int n = 1; n <= 4; n++) {
         kuplat.Liita(KuplaKuva(n), 0, (n - 1) * KUPLAN_KORKEUS);
-        ok = Malli(k, KuplanNimi(n), KuplaMalli(n)) && ok;
+        // The game draws the first far version below 6 pixels of radius on screen,
+        // and its own far version below 3.
+        const std::string nimi = KuplanNimi(n);
+        ok = Malli(k, nimi, KuplaMalli(n, 4, 8, false)) && ok;
+        ok = Malli(k, nimi + KAUKAINEN_PAATE, KuplaMalli(n, 3, 6, true)) && ok;
+        ok = Malli(k, nimi + KAUKAINEN_PAATE KAUKAINEN_PAATE, KuplaMalli(n, 2, 4, true)) && ok;
     }
     ok = Tekstuuri(k, "Kuplat", kuplat, true) && ok;
     return ok;

@@ -58,6 +58,10 @@ std::string Latauslista() {
     for (const char* m : MALLIT_ENNEN) lista += Osionrivi(m, ".3ds");
     for (int n = 1; n <= KUPLALAJEJA; n++) lista += Osionrivi(KuplanNimi(n), ".3ds");
     for (const LENNOKKI& l : LENNOKIT) lista += Osionrivi(l.Tiedosto, ".3ds");
+    // What the game draws in place of a bubble where it covers a few pixels: the
+    // model named as it with KAUKAINEN_PAATE after the name, and that one's.
+    for (const char* kauas : {KAUKAINEN_PAATE, KAUKAINEN_PAATE KAUKAINEN_PAATE})
+        for (int n = 1; n <= KUPLALAJEJA; n++) lista += Osionrivi(KuplanNimi(n) + kauas, ".3ds");
     lista += "Lis\xE4\xE4 oma mallisi t\xE4h\xE4n. Nokka osoittaa +Z, yl\xF6s on +Y.\n#\n\n";
     lista += std::string("Lennokit kansiosta Tiedostot\\PP (ota mallia ") + LENNOKIT[0].Tiedosto +
              ".txt-tiedostosta):\nPAPERPLANE\n";
