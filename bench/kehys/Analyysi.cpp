@@ -90,6 +90,41 @@ struct TAPAUS {
     double Cpu() const { return Mediaani(prosessori); }
 };
 
+// Other triangles lent to a model of the table for some frames: the arrays, and
+// the indexed form the renderer draws (made once, not in the measured frames).
+// Lend and Palauta swap the lent model with the table's own.
+struct LAINA {
+    Uint32 malli = EI_INDEKSIA;
+    std::vector<float> xyz, uv;
+    MALLI3D m; // the lent model; it owns only its indexed arrays
+    bool lainassa = false;
+
+    void Tee(const GRAFIIKKA& g, Uint32 indeksi) {
+        malli = indeksi;
+        m = g.Mallit[indeksi];
+        m.Verteksit = xyz.data();
+        m.TekstuuriKoordinaatit = uv.data();
+        m.VerteksienMaara = (Uint16)(xyz.size() / 3);
+        m.KulmaVerteksit = m.KulmaKoordinaatit = nullptr;
+        m.Indeksit = nullptr;
+        m.TeeIndeksit();
+        m.Kaukainen = EI_INDEKSIA; // the lent triangles everywhere, far or near
+    }
+    void Lainaa(GRAFIIKKA& g) {
+        if (!lainassa) std::swap(g.Mallit[malli], m);
+        lainassa = true;
+    }
+    void Palauta(GRAFIIKKA& g) {
+        if (lainassa) std::swap(g.Mallit[malli], m);
+        lainassa = false;
+    }
+    ~LAINA() {
+        delete[] m.KulmaVerteksit;
+        delete[] m.KulmaKoordinaatit;
+        delete[] m.Indeksit;
+    }
+};
+
 } // namespace
 
 void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
@@ -121,28 +156,32 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
         });
     const Uint32 kupla = g.EtsiMalli(m.survivor->kuplat.templates[0].MalliNimi);
     const int jaot[][2] = {{3, 6}, {4, 8}, {5, 8}, {6, 10}, {8, 12}, {10, 16}};
-    std::vector<std::vector<float>> xyz(6), uv(6);
+    std::vector<std::unique_ptr<LAINA>> pallot;
     std::vector<double> kolmiot;
-    const MALLI3D alkuperainen = kupla < g.MallienMaara ? g.Mallit[kupla] : MALLI3D{};
     for (int i = 0; i < 6 && kupla < g.MallienMaara; i++) {
-        Pallo(jaot[i][0], jaot[i][1], xyz[i], uv[i]);
-        kolmiot.push_back((double)xyz[i].size() / 9);
+        pallot.emplace_back(new LAINA);
+        LAINA& l = *pallot.back();
+        Pallo(jaot[i][0], jaot[i][1], l.xyz, l.uv);
+        l.Tee(g, kupla);
+        kolmiot.push_back((double)l.xyz.size() / 9);
         Lisaa(
             "kupla." + std::to_string((int)kolmiot.back()),
-            [&, i] {
-                MALLI3D& malli = g.Mallit[kupla];
-                malli.Verteksit = xyz[i].data();
-                malli.TekstuuriKoordinaatit = uv[i].data();
-                malli.VerteksienMaara = (Uint16)(xyz[i].size() / 3);
-                // Every bubble, and every one blown meanwhile, drawn with the lent model.
+            [&] {
+                // Every bubble, and every one blown meanwhile, drawn with the model
+                // that is lent the sphere in the frames.
                 m.Aseta(SURVIVOR1000);
                 KUPLA& kuplat = p.lento->kuplat;
                 for (OBJEKTI& o : kuplat.templates)
-                    snprintf(o.MalliNimi, sizeof o.MalliNimi, "%s", malli.Nimi);
+                    snprintf(o.MalliNimi, sizeof o.MalliNimi, "%s", g.Mallit[kupla].Nimi);
                 for (OBJEKTI& o : kuplat.bubbles)
-                    snprintf(o.MalliNimi, sizeof o.MalliNimi, "%s", malli.Nimi);
+                    snprintf(o.MalliNimi, sizeof o.MalliNimi, "%s", g.Mallit[kupla].Nimi);
             },
-            Lento);
+            [&, i] {
+                // Lent for the frame only (a swap of two records): the cases take turns.
+                pallot[(size_t)i]->Lainaa(g);
+                Lento();
+                pallot[(size_t)i]->Palauta(g);
+            });
     }
 
     // Glyphs: screens full of text at the sizes the game uses, every glyph on the
@@ -215,13 +254,10 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
     // first lets the depth test reject what it hides before that is shaded. The
     // models are lent the reordered arrays for their frames only.
     const Uint32 pihaMalli = p.lento->piha.MalliIndeksi, museoMalli = p.lento->museo.MalliIndeksi;
-    struct JARJESTYS {
-        Uint32 malli;
-        std::vector<float> xyz, uv;
-    };
-    std::vector<JARJESTYS> jarjestykset;
+    std::vector<std::unique_ptr<LAINA>> jarjestykset;
     auto Jarjesta = [&](Uint32 malli, const std::function<bool(const float*)>& ensin) {
-        JARJESTYS j{malli, {}, {}};
+        jarjestykset.emplace_back(new LAINA);
+        LAINA& j = *jarjestykset.back();
         const MALLI3D& m = g.Mallit[malli];
         for (bool kierros : {true, false})
             for (int t = 0; t + 2 < m.VerteksienMaara; t += 3)
@@ -230,7 +266,7 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
                     j.uv.insert(j.uv.end(), m.TekstuuriKoordinaatit + 2 * t,
                                 m.TekstuuriKoordinaatit + 2 * t + 6);
                 }
-        jarjestykset.push_back(std::move(j));
+        j.Tee(g, malli);
     };
     const bool jarjestettavat = pihaMalli < g.MallienMaara && museoMalli < g.MallienMaara &&
                                 g.Mallit[pihaMalli].Verteksit && g.Mallit[museoMalli].Verteksit;
@@ -250,14 +286,10 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
         // rest as made: the ground, then what stands on it.
         Jarjesta(pihaMalli, [](const float* v) { return v[1] > 0 && v[4] > 0 && v[7] > 0; });
     }
-    auto Lainaten = [&](JARJESTYS& j, const std::function<void()>& frame) {
-        MALLI3D& m = g.Mallit[j.malli];
-        float *xyz = m.Verteksit, *uv = m.TekstuuriKoordinaatit;
-        m.Verteksit = j.xyz.data();
-        m.TekstuuriKoordinaatit = j.uv.data();
+    auto Lainaten = [&](std::unique_ptr<LAINA>& j, const std::function<void()>& frame) {
+        j->Lainaa(g);
         frame();
-        m.Verteksit = xyz;
-        m.TekstuuriKoordinaatit = uv;
+        j->Palauta(g);
     };
     auto Maisema = [&] {
         m.Aseta(SURVIVOR1000);
@@ -329,7 +361,6 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset) {
                 eroavia[i] += tehty[k] != jarjestetty[k] || tehty[k + 1] != jarjestetty[k + 1] ||
                               tehty[k + 2] != jarjestetty[k + 2];
         }
-    if (kupla < g.MallienMaara) g.Mallit[kupla] = alkuperainen;
     m.Aseta(SURVIVOR1000);
 
     // ---- Results ----

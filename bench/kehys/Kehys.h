@@ -6,6 +6,7 @@
 #include "PeliTila.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -202,3 +203,9 @@ struct MITTARI {
 // The costs of content (tavio_kehysmittaus -a): `framet` frames a case in each of
 // `kierrokset` rounds, printed and written to `tulokset`.
 void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset);
+// Each scene's frame drawn as the renderer drew it before its bundles (and the
+// other savings of its 3D pass) and as it draws it now (tavio_kehysmittaus -v
+// FOLDER): the pixels that differ and the largest difference, and the pictures
+// SCENE.ennen.png, SCENE.nyt.png and SCENE.erot.png (the differences in magenta)
+// in FOLDER. -s compares one scene.
+void Vertailu(MITTARI& m, const char* kansio, const char* vainSkene, TULOKSET& tulokset);

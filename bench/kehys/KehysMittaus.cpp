@@ -2,7 +2,8 @@
 // shell's start-up steps in SDL_main's order, then each scene driven by the
 // shell's own frame (events, Kehys and the screen bodies) and GRAFIIKKA::Paivita.
 //
-//   tavio_kehysmittaus [-f FRAMES] [-k ROUNDS] [-o FILE] [-s SCENE] [-a] [-i] WIDTH HEIGHT
+//   tavio_kehysmittaus [-f FRAMES] [-k ROUNDS] [-o FILE] [-s SCENE] [-c FOLDER] [-v FOLDER]
+//                      [-a] [-i] WIDTH HEIGHT
 //
 // Run it in an X server (scripts/xvfb-aja.sh). It works in the build folder,
 // whose Tiedostot is the data set. Each round measures every scene in turn, the
@@ -15,6 +16,8 @@
 // one scene only (besides the empty frame), for a profiler; -a adds the costs of
 // content: a bubble by its triangles, a glyph by its size, the scenery alone. -i
 // draws the images in immediate mode, as the renderer did before its vertex arrays.
+// -c keeps a picture of each scene in FOLDER; -v compares each scene's frame drawn
+// as the 3D pass drew it before its bundles and as now (Vertailu.cpp).
 #include "Kehys.h"
 #include "foundation/LaiteFunktiot.h"
 #include "PeliTila.h"
@@ -96,9 +99,10 @@ int main(int argc, char** argv) {
     const char* ulos = nullptr;
     const char* vainSkene = nullptr;
     const char* kuvakansio = nullptr;
+    const char* vertailukansio = nullptr;
     bool analyysi = false, suoraan = false;
     int opt;
-    while ((opt = getopt(argc, argv, "ac:f:ik:o:s:")) != -1) {
+    while ((opt = getopt(argc, argv, "ac:f:ik:o:s:v:")) != -1) {
         if (opt == 'a') analyysi = true;
         if (opt == 'i') suoraan = true;
         if (opt == 'c') kuvakansio = optarg;
@@ -106,12 +110,14 @@ int main(int argc, char** argv) {
         if (opt == 'k') kierrokset = atoi(optarg);
         if (opt == 'o') ulos = optarg;
         if (opt == 's') vainSkene = optarg;
+        if (opt == 'v') vertailukansio = optarg;
     }
     if (argc - optind != 2 || framet < 1 || kierrokset < 1) {
-        fprintf(stderr,
-                "usage: %s [-f FRAMES] [-k ROUNDS] [-o FILE] [-s SCENE] [-c FOLDER] [-a] [-i] "
-                "WIDTH HEIGHT\n",
-                argv[0]);
+        fprintf(
+            stderr,
+            "usage: %s [-f FRAMES] [-k ROUNDS] [-o FILE] [-s SCENE] [-c FOLDER] [-v FOLDER] [-a] "
+            "[-i] WIDTH HEIGHT\n",
+            argv[0]);
         return 2;
     }
     const int W = atoi(argv[optind]), H = atoi(argv[optind + 1]);
@@ -271,6 +277,7 @@ int main(int argc, char** argv) {
     }
     // The cases of the analysis are many: a hundred frames each is enough for a median.
     if (analyysi) Analyysi(mittari, std::min(framet, 100), kierrokset, tulokset);
+    if (vertailukansio) Vertailu(mittari, vertailukansio, vainSkene, tulokset);
     const long huippu = HuippuMuistiKt();
     printf("\nPeak resident memory: %.1f MB (%.1f MB at the first frame)\n", huippu / 1024.0,
            muistiAlussa / 1024.0);

@@ -296,15 +296,24 @@ int main(int argc, char** argv) {
             haamu <= 1.05);
     Fps("Survivor flight, 200 live bubbles", "800x600", "survivor200", 120);
     Fps("Survivor flight, 1000 live bubbles", "800x600", "survivor1000", 90);
-    // Every scene at 1024 x 768, a size players pick, at the refresh rate of a
-    // common screen: the game steps once a drawn frame.
-    const char* const SKENET[][2] = {{"paavalikko", "Main menu"},
-                                     {"halloffame", "Hall of Fame"},
-                                     {"lueminut", "Read-me screen"},
-                                     {"survivor200", "Survivor flight, 200 live bubbles"},
-                                     {"survivor1000", "Survivor flight, 1000 live bubbles"},
-                                     {"kisa", "Bubble race F"}};
-    for (const auto& s : SKENET) Fps(s[1], "1024x768", s[0], 60);
+    // Every scene at 1024 x 768, a size players pick, at least at the refresh rate
+    // of a common screen (the game steps once a drawn frame), and the busiest
+    // flights with room to spare on a software renderer.
+    const struct {
+        const char *skene, *nimi;
+        double fps;
+    } SKENET[] = {{"paavalikko", "Main menu", 60},
+                  {"halloffame", "Hall of Fame", 60},
+                  {"lueminut", "Read-me screen", 60},
+                  {"survivor200", "Survivor flight, 200 live bubbles", 90},
+                  {"survivor1000", "Survivor flight, 1000 live bubbles", 60},
+                  {"kisa", "Bubble race F", 100}};
+    for (const auto& s : SKENET) Fps(s.nimi, "1024x768", s.skene, s.fps);
+    // Instructions a frame (scripts/kaskyt.sh, which a busy machine leaves be).
+    const double kaskyja = a.Luku("1024x768.survivor1000.kaskyja");
+    if (std::isfinite(kaskyja))
+        Tavoite("Survivor flight, 1000 live bubbles, 1024 x 768, instructions", kaskyja / 1e6,
+                "M a frame", "<= 150 M", kaskyja <= 150e6);
     double kaynnistys = Mediaani(a.Luvut("peli.ensimmainen_kuva_ms"));
     Tavoite("Start-up to the first presented frame (the game itself)", kaynnistys, "ms",
             "< 1000 ms", kaynnistys < 1000);
@@ -334,12 +343,11 @@ int main(int argc, char** argv) {
              a.Luku(P + "lueminut.ruutuja"));
     }
     if (std::isfinite(kuplaKutsu)) {
-        // The two Survivor scenes differ by 800 bubbles of the data set's model.
-        const double kuplanKolmiot =
-            (a.Luku(P + "survivor1000.kolmioita") - a.Luku(P + "survivor200.kolmioita")) / 800;
-        Rivi("A bubble costs %.2f us for its draw call and %.3f us a triangle (%.1f us as "
-             "drawn, %.0f triangles).",
-             kuplaKutsu, kuplaKolmio, kuplaKutsu + kuplanKolmiot * kuplaKolmio, kuplanKolmiot);
+        // The fit lends every bubble a sphere (no far versions): far bubbles, bundled.
+        Rivi("A far bubble, drawn in a bundle, costs %.2f us and %.3f us a triangle (spheres "
+             "of 24 to 288 triangles lent to every bubble; the data set's bubble has 96, its "
+             "far versions 48 and 16).",
+             kuplaKutsu, kuplaKolmio);
         Rivi("A Survivor frame with no bubble at all (yard, museum, sky, plane, blowers, HUD) "
              "takes %.2f ms; one textured layer over the whole screen takes %.2f ms.",
              ilmanKuplia, kerros);
@@ -371,8 +379,8 @@ int main(int argc, char** argv) {
                      "shade fewer pixels (one full-screen layer alone is the floor).",
                      n, 1000 / budjetti, budjetti);
             } else if (vapaa <= kuplaKutsu) {
-                Rivi("%.0f bubbles at %.0f fps leave %.2f us a bubble: less than the draw call "
-                     "alone, so no bubble model can reach it.",
+                Rivi("%.0f bubbles at %.0f fps leave %.2f us a bubble: less than a bubble's "
+                     "fixed cost alone, so no bubble model can reach it.",
                      n, 1000 / budjetti, vapaa);
             } else {
                 double kolmiot = (vapaa - kuplaKutsu) / kuplaKolmio;
