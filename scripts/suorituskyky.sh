@@ -23,7 +23,7 @@ KOONTI=$LAHDE/build/suorituskyky
 TULOS=$KOONTI/tulokset
 cmake -S . -B "$KOONTI" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIO_BENCHMARKIT=ON >/dev/null
 cmake --build "$KOONTI" -j2 --target tavio tavio_tiedostot tavio_benchmarkit \
-  tavio_kehysmittaus tavio_ensimmainen_kuva tavio_raportti
+  tavio_kehysmittaus tavio_ensimmainen_kuva tavio_raportti tavio_kuplamaarat
 rm -rf "$TULOS"
 mkdir -p "$TULOS"
 
@@ -42,6 +42,9 @@ echo "== Logic benchmarks"
 "$KOONTI/bench/tavio_benchmarkit" --benchmark_repetitions="${TOISTOT:-5}" \
   --benchmark_report_aggregates_only=true \
   --benchmark_out="$TULOS/logiikka.json" --benchmark_out_format=json | tee "$TULOS/logiikka.txt"
+
+echo "== Live bubbles in the scripted pilot's Survivor flights"
+"$KOONTI/bench/tavio_kuplamaarat" -o "$TULOS/kehys.txt" | tee "$TULOS/kuplat.txt"
 
 echo "== Frames at 800 x 600, 1024 x 768, 1600 x 1200 and start-up (Xvfb, 1600 x 1200 screen)"
 cat >"$TULOS/kehykset.sh" <<SKRIPTI

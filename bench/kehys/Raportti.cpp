@@ -342,6 +342,12 @@ int main(int argc, char** argv) {
              a.Luku(P + "paavalikko.ruutuja"), a.Luku(P + "halloffame.ruutuja"),
              a.Luku(P + "lueminut.ruutuja"));
     }
+    const double kuplia = a.Luku("kuplat.mediaani");
+    if (std::isfinite(kuplia))
+        Rivi("Live bubbles in %.0f seeded one-minute Survivor flights of the scripted pilot, "
+             "counted after every update: median %.0f, 99th percentile %.0f, largest %.0f (the "
+             "Survivor scenes hold 200 and 1000).",
+             a.Luku("kuplat.lentoja"), kuplia, a.Luku("kuplat.p99"), a.Luku("kuplat.suurin"));
     if (std::isfinite(kuplaKutsu)) {
         // The fit lends every bubble a sphere (no far versions): far bubbles, bundled.
         Rivi("A far bubble, drawn in a bundle, costs %.2f us and %.3f us a triangle (spheres "

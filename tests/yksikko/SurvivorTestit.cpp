@@ -1,6 +1,7 @@
 // Survivor can be won: a scripted pilot that sees only what a player sees flies the
 // game's own frames with a player's mouse and Space, ten seeded flights of a minute.
 #include "apu/PeliTila.h"
+#include "apu/SurvivorLento.h"
 #include "apu/TestiApu.h"
 #include "tools/lentaja/SurvivorLentaja.h"
 
@@ -13,103 +14,24 @@
 
 namespace {
 
-// The game's clock, driven by the test: 1000/60 ms an update, as at sixty frames a
-// second. During the flight start's one-second hold every read moves it on by one.
-double kelloMs = 1000;
-bool kelloPitaa = false;
-Uint32 Kello() {
-    const Uint32 t = (Uint32)kelloMs;
-    if (kelloPitaa) kelloMs += 1;
-    return t;
-}
-
-enum LOPPU { AIKA_LOPPUI, VAARA_KUPLA, MAAHAN };
-
-struct SURVIVORLENTO {
-    int kuplia = 0;
-    LOPPU loppu = AIKA_LOPPUI;
-};
-
-// The events that give the pilot's controls, queued for the next frame.
-void Tapahtumat(const NAPPAIMET& n, const OHJAUS& o) {
-    SDL_Event uudet[4];
-    const Uint8 space = n.NapinTila(NAPPI_SPACE);
-    const int maara = OhjauksenTapahtumat(o, space == PAINETTU || space == POHJASSA, uudet);
-    for (int i = 0; i < maara; i++) JonoonTapahtuma(uudet[i]);
-}
-
 struct Survivor : ::testing::Test {
     std::string vanha;
+    std::unique_ptr<LENTOKELLO> kello;
     PELI p;
     void SetUp() override {
         char polku[4096];
         vanha = getcwd(polku, sizeof polku) ? polku : ".";
         ASSERT_EQ(chdir(KoontiKansio().c_str()), 0) << "no build folder";
-        AsetaKello(Kello);
+        kello.reset(new LENTOKELLO);
         srand(1);
         p.AlustaSisalto(800, 600, false);
     }
     void TearDown() override {
-        AsetaKello(nullptr);
+        kello.reset();
         if (chdir(vanha.c_str()) != 0) ADD_FAILURE() << "cannot go back";
     }
 
-    // Every flight starts as the first one after start-up: the plane faces the
-    // player in the menu (nose +z), its controls at rest; the blowers, the bonus
-    // state, the wanted kind and the camera as start-up leaves them; input idle.
-    void KuinAlussa() {
-        PAPERPLANE& kone = p.Kone();
-        kone.body.Kiertomatriisi.Yksikoksi();
-        kone.massDistribution = kone.elevonA = kone.elevonB = kone.wingArea = 0;
-        LENTO& l = *p.lento;
-        for (int i = 0; i < PUHALTAJIEN_MAARA; i++) {
-            l.puhaltajat.objektit[i].Kiertomatriisi.Yksikoksi();
-            l.puhaltajat.nopeudet[i] = 0;
-        }
-        l.bonus.Alusta();
-        l.kuplat.wantedKind = 0;
-        l.kameraTila = 0;
-        l.tauko = false;
-        p.g.Kamera() = KAMERA{};
-        l.viive = KAMERAN_VIIVE{};
-        AlustaSyottolaiteMoottori(p.n, p.h, 800, 600);
-        p.k->viive = 0;
-    }
-
-    // One Survivor flight from "Take wing" to its end, or `ruutuja` updates: each
-    // frame the pilot's controls go in as events, the frame loop runs (the flight
-    // screen's update), and the pilot looks at what the frame queued for drawing.
-    SURVIVORLENTO Lenna(unsigned siemen, int ruutuja) {
-        auto lentaja = std::make_unique<SURVIVORLENTAJA>();
-        auto nakyma = std::make_unique<NAKYMA>();
-        KuinAlussa();
-        srand(siemen);
-        KUORI& k = *p.k;
-        k.pelityyppi = 0;
-        kelloPitaa = true;
-        LentoAlku(k, p.Kone(), *p.lento);
-        kelloPitaa = false;
-        lentaja->Aloita();
-        SURVIVORLENTO tulos;
-        OHJAUS o;
-        for (int ruutu = 0; ruutu < ruutuja; ruutu++) {
-            kelloMs += 1000.0 / 60.0;
-            Tapahtumat(p.n, o);
-            const double korkeus = p.Kone().body.Sijainti.y;
-            p.Kehys(LueTestiTapahtuma);
-            tulos.kuplia = (int)p.lento->tiedot.bubblesPicked;
-            if (k.ruutu != LENTO_RUUTU) {
-                // The ground is tested on the height the update started from.
-                tulos.loppu = korkeus <= 0 ? MAAHAN : VAARA_KUPLA;
-                p.EiPiirretty();
-                return tulos;
-            }
-            Katso(p.g, p.lento->kuplat, p.lento->puhaltajat, p.Kone(), *nakyma);
-            p.EiPiirretty();
-            o = lentaja->Ohjaa(*nakyma);
-        }
-        return tulos;
-    }
+    SURVIVORLENTO Lenna(unsigned siemen, int ruutuja) { return LennaSurvivor(p, siemen, ruutuja); }
 };
 
 } // namespace
@@ -180,7 +102,7 @@ TEST_F(Survivor, PilotsControlsReachTheFlightScreenThroughEvents) {
     o.dy = -7;
     o.oikea = true;
     o.vali = true;
-    Tapahtumat(p.n, o);
+    PilotinTapahtumat(p.n, o);
     KehyksenSyote(k, p.n, p.h, LueTestiTapahtuma);
     // What the flight screen reads this frame: the motion, Space just pressed,
     // and the click, pressed and released in one frame, held.
@@ -191,13 +113,13 @@ TEST_F(Survivor, PilotsControlsReachTheFlightScreenThroughEvents) {
 
     OHJAUS vain;
     vain.vali = true;
-    Tapahtumat(p.n, vain);
+    PilotinTapahtumat(p.n, vain);
     KehyksenSyote(k, p.n, p.h, LueTestiTapahtuma);
     EXPECT_EQ(p.h.NapinTila(2), VAPAUTETTU); // the click
     EXPECT_EQ(p.h.AnnaYd(), 0);
     EXPECT_EQ(p.n.NapinTila(NAPPI_SPACE), POHJASSA);
 
-    Tapahtumat(p.n, OHJAUS{});
+    PilotinTapahtumat(p.n, OHJAUS{});
     KehyksenSyote(k, p.n, p.h, LueTestiTapahtuma);
     EXPECT_EQ(p.h.NapinTila(2), YLHAALLA); // one click, not two
     EXPECT_EQ(p.n.NapinTila(NAPPI_SPACE), VAPAUTETTU);
