@@ -206,6 +206,7 @@ void Analyysi(MITTARI& m, int framet, int kierrokset, TULOKSET& tulokset);
 // Each scene's frame drawn as the renderer drew it before its bundles (and the
 // other savings of its 3D pass) and as it draws it now (tavio_kehysmittaus -v
 // FOLDER): the pixels that differ and the largest difference, and the pictures
-// SCENE.ennen.png, SCENE.nyt.png and SCENE.erot.png (the differences in magenta)
-// in FOLDER. -s compares one scene.
+// SCENE.ennen.png, SCENE.nyt.png, SCENE.rinnakkain.png (the two side by side) and
+// SCENE.erot.png (the differences in magenta) in FOLDER; besides the scenes, a
+// blower close by with the thousand bubbles about (puhaltaja). -s compares one.
 void Vertailu(MITTARI& m, const char* kansio, const char* vainSkene, TULOKSET& tulokset);

@@ -5,6 +5,7 @@
 
 #include <GL/glew.h>
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 namespace {
@@ -50,43 +51,72 @@ ERO Vertaa(const KUVA_RGB& a, const KUVA_RGB& b) {
     return e;
 }
 
+// The frame of scene `s` queued once (after `asetus` and frames that let it
+// settle) and drawn both ways; the figures printed and recorded as `nimi`.
+void VertaaSkene(MITTARI& m, int s, const std::string& nimi, const char* selitys,
+                 const std::function<void()>& asetus, const char* kansio, TULOKSET& tulokset) {
+    GRAFIIKKA& g = m.p.g;
+    const int w = g.IkkunanLeveys, h = g.IkkunanKorkeus;
+    m.Aseta(s);
+    asetus();
+    for (int i = 0; i < 20; i++) m.Frame(s, nullptr); // the scene settles
+    if (s == SURVIVOR200 || s == SURVIVOR1000 || s == KISA || s == KISA_HAAMU)
+        m.p.PidaLento(m.Kuplia(s));
+    m.p.Kehys();
+    // The frame's queues, drawn once each way.
+    const std::vector<OBJEKTI*> objektit(g.Objektit, g.Objektit + g.ObjektienMaara);
+    const std::vector<KUVA> kuvat(g.Kuvat, g.Kuvat + g.KuvienMaara);
+    KUVA_RGB kuva[2];
+    for (int tapa = 0; tapa < 2; tapa++) {
+        std::copy(objektit.begin(), objektit.end(), g.Objektit);
+        g.ObjektienMaara = (Uint32)objektit.size();
+        std::copy(kuvat.begin(), kuvat.end(), g.Kuvat);
+        g.KuvienMaara = (Uint32)kuvat.size();
+        g.KaikkiErikseen = tapa == 0;
+        g.Paivita(nullptr, m.p.h.AnnaX(), m.p.h.AnnaY(), 0);
+        kuva[tapa] = Esitetty(w, h);
+    }
+    g.KaikkiErikseen = false;
+    const ERO e = Vertaa(kuva[0], kuva[1]);
+    printf("  %-40s %12ld %16d\n", selitys, e.pikseleita, e.suurin);
+    const std::string polku = std::string(kansio) + "/" + nimi;
+    Tallenna(polku + ".ennen", kuva[0], w, h);
+    Tallenna(polku + ".nyt", kuva[1], w, h);
+    Tallenna(polku + ".erot", e.kartta, w, h);
+    // Before on the left, now on the right, for the eye.
+    KUVA_RGB rinnakkain((size_t)2 * w * h * 3);
+    for (int y = 0; y < h; y++)
+        for (int puoli = 0; puoli < 2; puoli++)
+            std::copy(kuva[puoli].begin() + (long)y * w * 3,
+                      kuva[puoli].begin() + (long)(y + 1) * w * 3,
+                      rinnakkain.begin() + ((long)y * 2 * w + (long)puoli * w) * 3);
+    Tallenna(polku + ".rinnakkain", rinnakkain, 2 * w, h);
+    tulokset.Kirjaa("vertailu." + nimi + ".eroavia_pikseleita", (double)e.pikseleita);
+    tulokset.Kirjaa("vertailu." + nimi + ".suurin_ero", e.suurin);
+}
+
 } // namespace
 
 void Vertailu(MITTARI& m, const char* kansio, const char* vainSkene, TULOKSET& tulokset) {
-    GRAFIIKKA& g = m.p.g;
-    const int w = g.IkkunanLeveys, h = g.IkkunanKorkeus;
-    printf("\nThe same frame drawn as before the bundles and as now (%d x %d, pictures in %s)\n", w,
-           h, kansio);
-    printf("  %-30s %12s %16s\n", "scene", "pixels differ", "largest difference");
+    const GRAFIIKKA& g = m.p.g;
+    printf("\nThe same frame drawn as before the bundles and as now (%d x %d, pictures in %s)\n",
+           g.IkkunanLeveys, g.IkkunanKorkeus, kansio);
+    printf("  %-40s %12s %16s\n", "scene", "pixels differ", "largest difference");
     for (int s = 0; s < SKENEJA; s++) {
         if (s == TYHJA || (vainSkene && strcmp(vainSkene, SKENEN_NIMI[s]) != 0)) continue;
-        m.Aseta(s);
-        for (int i = 0; i < 20; i++) m.Frame(s, nullptr); // the scene settles
-        if (s == SURVIVOR200 || s == SURVIVOR1000 || s == KISA || s == KISA_HAAMU)
-            m.p.PidaLento(m.Kuplia(s));
-        if (s != TYHJA) m.p.Kehys();
-        // The frame's queues, drawn once each way.
-        const std::vector<OBJEKTI*> objektit(g.Objektit, g.Objektit + g.ObjektienMaara);
-        const std::vector<KUVA> kuvat(g.Kuvat, g.Kuvat + g.KuvienMaara);
-        KUVA_RGB kuva[2];
-        for (int tapa = 0; tapa < 2; tapa++) {
-            std::copy(objektit.begin(), objektit.end(), g.Objektit);
-            g.ObjektienMaara = (Uint32)objektit.size();
-            std::copy(kuvat.begin(), kuvat.end(), g.Kuvat);
-            g.KuvienMaara = (Uint32)kuvat.size();
-            g.KaikkiErikseen = tapa == 0;
-            g.Paivita(nullptr, m.p.h.AnnaX(), m.p.h.AnnaY(), 0);
-            kuva[tapa] = Esitetty(w, h);
-        }
-        g.KaikkiErikseen = false;
-        const ERO e = Vertaa(kuva[0], kuva[1]);
-        printf("  %-30s %12ld %16d\n", SKENEN_SELITYS[s], e.pikseleita, e.suurin);
-        const std::string polku = std::string(kansio) + "/" + SKENEN_NIMI[s];
-        Tallenna(polku + ".ennen", kuva[0], w, h);
-        Tallenna(polku + ".nyt", kuva[1], w, h);
-        Tallenna(polku + ".erot", e.kartta, w, h);
-        tulokset.Kirjaa(std::string("vertailu.") + SKENEN_NIMI[s] + ".eroavia_pikseleita",
-                        (double)e.pikseleita);
-        tulokset.Kirjaa(std::string("vertailu.") + SKENEN_NIMI[s] + ".suurin_ero", e.suurin);
+        VertaaSkene(
+            m, s, SKENEN_NIMI[s], SKENEN_SELITYS[s], [] {}, kansio, tulokset);
     }
+    if (vainSkene && strcmp(vainSkene, "puhaltaja") != 0) return;
+    // A blower at work seen from close by, the thousand bubbles about: those it
+    // has just blown within 50 units of the eye, the rest across the yard.
+    VertaaSkene(
+        m, SURVIVOR1000, "puhaltaja", "a blower close by, 1000 bubbles",
+        [&] {
+            PELITILA& p = m.p;
+            const SIJAINTI b = p.lento->puhaltajat.objektit[0].Sijainti;
+            SuuntaaKone(p.kiinnitetty, SIJAINTI{b.x + 6, b.y + 2, b.z - 6},
+                        SIJAINTI{b.x, b.y + 1, b.z});
+        },
+        kansio, tulokset);
 }
