@@ -61,7 +61,7 @@ void VertaaSkene(MITTARI& m, int s, const std::string& nimi, const char* selitys
     asetus();
     for (int i = 0; i < 20; i++) m.Frame(s, nullptr); // the scene settles
     if (s == SURVIVOR200 || s == SURVIVOR1000 || s == KISA || s == KISA_HAAMU)
-        m.p.PidaLento(m.Kuplia(s));
+        m.pidetty.Pida(m.p, m.Kuplia(s));
     m.p.Kehys();
     // The frame's queues, drawn once each way.
     const std::vector<OBJEKTI*> objektit(g.Objektit, g.Objektit + g.ObjektienMaara);
@@ -73,7 +73,7 @@ void VertaaSkene(MITTARI& m, int s, const std::string& nimi, const char* selitys
         std::copy(kuvat.begin(), kuvat.end(), g.Kuvat);
         g.KuvienMaara = (Uint32)kuvat.size();
         g.KaikkiErikseen = tapa == 0;
-        g.Paivita(nullptr, m.p.h.AnnaX(), m.p.h.AnnaY(), 0);
+        g.Paivita(m.p.h.AnnaX(), m.p.h.AnnaY(), 0);
         kuva[tapa] = Esitetty(w, h);
     }
     g.KaikkiErikseen = false;
@@ -113,9 +113,9 @@ void Vertailu(MITTARI& m, const char* kansio, const char* vainSkene, TULOKSET& t
     VertaaSkene(
         m, SURVIVOR1000, "puhaltaja", "a blower close by, 1000 bubbles",
         [&] {
-            PELITILA& p = m.p;
+            PELI& p = m.p;
             const SIJAINTI b = p.lento->puhaltajat.objektit[0].Sijainti;
-            SuuntaaKone(p.kiinnitetty, SIJAINTI{b.x + 6, b.y + 2, b.z - 6},
+            SuuntaaKone(m.pidetty.kone, SIJAINTI{b.x + 6, b.y + 2, b.z - 6},
                         SIJAINTI{b.x, b.y + 1, b.z});
         },
         kansio, tulokset);

@@ -21,7 +21,8 @@ namespace {
 const int W = 800, H = 600;
 
 struct Niput : ::testing::Test {
-    static PELITILA* p;
+    static PELI* p;
+    static PIDETTY_LENTO pidetty;
     static std::string vanha;
 
     // Start-up as the game does it, in the build folder with its data set.
@@ -30,13 +31,8 @@ struct Niput : ::testing::Test {
         vanha = getcwd(k, sizeof k) ? k : ".";
         if (chdir(KoontiKansio().c_str()) != 0) return;
         srand(3);
-        p = new PELITILA;
-        p->g.Alusta(W, H);
-        p->AlustaSyotteet(W, H);
-        p->AlustaObjektit();
-        p->AlustaKuplat();
-        p->AlustaMusiikki();
-        p->AlustaPisteet();
+        p = new PELI;
+        p->AlustaSisalto(W, H, true);
     }
     static void TearDownTestSuite() {
         delete p;
@@ -53,7 +49,7 @@ struct Niput : ::testing::Test {
     // may move the queued objects first (they are drawn where they are).
     template <class F> static KUVAT KahdestiPiirretty(F siirra) {
         GRAFIIKKA& g = p->g;
-        p->Kehys();
+        p->Kehys(LueTestiTapahtuma);
         KUVAT k;
         k.objektit.assign(g.Objektit, g.Objektit + g.ObjektienMaara);
         siirra();
@@ -65,7 +61,7 @@ struct Niput : ::testing::Test {
             std::copy(kuvat.begin(), kuvat.end(), g.Kuvat);
             g.KuvienMaara = (Uint32)kuvat.size();
             g.KaikkiErikseen = tapa == 0;
-            g.Paivita(nullptr, x, y, 0);
+            g.Paivita(x, y, 0);
             (tapa == 0 ? k.ennen : k.nyt) = Ruutu();
         }
         g.KaikkiErikseen = false;
@@ -95,15 +91,16 @@ struct Niput : ::testing::Test {
         return n;
     }
 };
-PELITILA* Niput::p = nullptr;
+PELI* Niput::p = nullptr;
+PIDETTY_LENTO Niput::pidetty;
 std::string Niput::vanha;
 
 } // namespace
 
 TEST_F(Niput, NearBubblesThePlaneTheBlowersTheSceneryAndTheHudAreTheSameBytes) {
     ASSERT_NE(p, nullptr);
-    p->AloitaSurvivor(300, 300);
-    p->PidaLento(300);
+    pidetty.Survivor(*p, 300, 300);
+    pidetty.Pida(*p, 300);
     // Every bubble within 50 units of the eye of the frame, spread over the view at
     // 4 to 45 units, some cut by the edges of the screen.
     KUPLA& kuplat = p->lento->kuplat;
@@ -138,8 +135,8 @@ TEST_F(Niput, AFarBubbleChangesOnlyItsOwnPixels) {
     ASSERT_NE(p, nullptr);
     // A thousand bubbles where the flight blew them (most far from the eye), every
     // fourth brought within 50 units.
-    p->AloitaSurvivor(KUPLIEN_MAARA, 300);
-    p->PidaLento(KUPLIEN_MAARA);
+    pidetty.Survivor(*p, KUPLIEN_MAARA, 300);
+    pidetty.Pida(*p, KUPLIEN_MAARA);
     KUPLA& kuplat = p->lento->kuplat;
     KUVAT k = KahdestiPiirretty([&] {
         const NAKOALA n = Nakoala();
@@ -209,14 +206,14 @@ TEST_F(Niput, TheMenusAndARaceAreTheSameBytes) {
                             RUUTU_{"race F", LENTO_RUUTU}}) {
         SCOPED_TRACE(r.nimi);
         if (r.ruutu == LENTO_RUUTU) {
-            p->AloitaKisa(6);
+            pidetty.Kisa(*p, 6);
         } else {
             p->k->ruutu = r.ruutu;
             p->h.x = 1000;
             p->h.y = 200;
         }
         KahdestiPiirretty(); // the screen settles
-        if (r.ruutu == LENTO_RUUTU) p->PidaLento(0);
+        if (r.ruutu == LENTO_RUUTU) pidetty.Pida(*p, 0);
         KUVAT k = KahdestiPiirretty();
         ASSERT_EQ(p->k->ruutu, r.ruutu);
         EXPECT_FALSE(k.objektit.empty()); // the menus' plane, the race's scenery

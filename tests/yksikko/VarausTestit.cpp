@@ -58,8 +58,8 @@ TEST_F(Lennot, SurvivorAndRaceFramesAllocateNothing) {
     // the arrays set up with the buffers.
     {
         GRAFIIKKA& g = p.g;
-        p.PidaLento(KUPLIEN_MAARA);
-        p.Kehys();
+        pidetty.Pida(p, KUPLIEN_MAARA);
+        p.Kehys(LueTestiTapahtuma);
         unsigned long long ennen = Varauksia();
         g.Nippu.Nakoala.Aseta(g.Kamera(), 800, 600, 70, 0.05, 1500);
         int niputettu = 0;
