@@ -4,6 +4,25 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+PELI* PeliKoontiKansiossa(int leveys, int korkeus, bool ikkuna, unsigned siemen,
+                          std::string& vanha) {
+    char k[4096];
+    vanha = getcwd(k, sizeof k) ? k : ".";
+    if (chdir(KoontiKansio().c_str()) != 0) return nullptr;
+    srand(siemen);
+    PELI* p = new PELI;
+    p->AlustaSisalto(leveys, korkeus, ikkuna);
+    return p;
+}
+
+void LopetaKoontiKansiossa(PELI*& p, const std::string& vanha) {
+    delete p;
+    p = nullptr;
+    if (chdir(vanha.c_str()) != 0) fprintf(stderr, "cannot go back to %s\n", vanha.c_str());
+}
 
 void SuuntaaKone(PAPERPLANE& kone, SIJAINTI paikka, SIJAINTI kohde) {
     VEKTORI eteen{kohde.x - paikka.x, kohde.y - paikka.y, kohde.z - paikka.z};

@@ -7,6 +7,16 @@
 
 #include "shell/Peli.h"
 
+#include <string>
+
+// The game record started as the game starts it (AlustaSisalto), in the build
+// folder with its data set, seeded with `siemen`; `vanha` gets the working
+// folder it left. Null when there is no build folder.
+PELI* PeliKoontiKansiossa(int leveys, int korkeus, bool ikkuna, unsigned siemen,
+                          std::string& vanha);
+// Frees it and goes back to `vanha`.
+void LopetaKoontiKansiossa(PELI*& p, const std::string& vanha);
+
 struct PIDETTY_LENTO {
     // The plane as every measured flight frame starts from it: the same step is
     // flown again and again, so the scene holds still.

@@ -24,20 +24,12 @@ struct KuvaTaulukot : ::testing::Test {
     // Start-up as the game does it, in the build folder with its data set; a
     // full first table for the Hall of Fame, kept in memory only.
     static void SetUpTestSuite() {
-        char k[4096];
-        vanha = getcwd(k, sizeof k) ? k : ".";
-        if (chdir(KoontiKansio().c_str()) != 0) return;
-        srand(1);
-        p = new PELI;
-        p->AlustaSisalto(W, H, true);
+        p = PeliKoontiKansiossa(W, H, true, 1, vanha);
+        if (!p) return;
         for (Uint32 i = 0; i < SIJOJEN_MAARA; i++)
             p->pisteet[0].LisaaTulos(false, 100 + 37 * i, 61000 + 1733 * i, "Lentaja123");
     }
-    static void TearDownTestSuite() {
-        delete p;
-        p = nullptr;
-        if (chdir(vanha.c_str()) != 0) return;
-    }
+    static void TearDownTestSuite() { LopetaKoontiKansiossa(p, vanha); }
 
     struct KUVAT {
         std::vector<unsigned char> taulukoista, suoraan;

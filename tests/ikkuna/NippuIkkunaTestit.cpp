@@ -26,19 +26,8 @@ struct Niput : ::testing::Test {
     static std::string vanha;
 
     // Start-up as the game does it, in the build folder with its data set.
-    static void SetUpTestSuite() {
-        char k[4096];
-        vanha = getcwd(k, sizeof k) ? k : ".";
-        if (chdir(KoontiKansio().c_str()) != 0) return;
-        srand(3);
-        p = new PELI;
-        p->AlustaSisalto(W, H, true);
-    }
-    static void TearDownTestSuite() {
-        delete p;
-        p = nullptr;
-        if (chdir(vanha.c_str()) != 0) return;
-    }
+    static void SetUpTestSuite() { p = PeliKoontiKansiossa(W, H, true, 3, vanha); }
+    static void TearDownTestSuite() { LopetaKoontiKansiossa(p, vanha); }
 
     struct KUVAT {
         std::vector<unsigned char> ennen, nyt;
