@@ -70,7 +70,7 @@ rm "$TULOS/kehykset.sh"
 
 echo "== Instructions a frame of Survivor with 1000 bubbles at 1024 x 768 (callgrind)"
 scripts/kaskyt.sh -s survivor1000 "$KOONTI" 1024 768 | tee "$TULOS/kaskyt.txt"
-awk '$1 == "survivor1000" { print "1024x768.survivor1000.kaskyja=" $2 }' "$TULOS/kaskyt.txt" \
+awk '$1 == "survivor1000" && $2 ~ /^[0-9]+$/ { print "1024x768.survivor1000.kaskyja=" $2 }' "$TULOS/kaskyt.txt" \
   >>"$TULOS/kehys.txt"
 echo "kone.kuorma_lopussa=$(cut -d' ' -f1 /proc/loadavg)" >>"$TULOS/kone.txt"
 echo "Load after: $(cut -d' ' -f1-3 /proc/loadavg)"
