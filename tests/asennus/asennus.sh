@@ -114,7 +114,15 @@ pelaa() { # starts the game, waits for its window, runs $1 on it, closes it; exi
         "${ajaja[@]}" "$peli" 2>"$tyo/peli.err") &
     local pid=$!
     local ikkuna
-    ikkuna=$(timeout 120 xdotool search --sync --name '^The Tavio$' | head -n1) || true
+    # xdotool gives up at the first X error, and a window that goes while it reads
+    # the names (SDL's own, while the game sets its video mode) is one: ask again
+    # until the game's window is there, the game has gone, or two minutes pass.
+    ikkuna=""
+    for _ in $(seq 240); do
+        ikkuna=$(xdotool search --name '^The Tavio$' 2>/dev/null | head -n1) || true
+        if [ -n "$ikkuna" ] || ! kill -0 "$pid" 2>/dev/null; then break; fi
+        sleep 0.5
+    done
     if [ -z "$ikkuna" ]; then
         echo "FAIL: no window" >&2
         virheita=$((virheita + 1))
