@@ -8,13 +8,9 @@
 #include <cstdlib>
 #include <ctime>
 
-namespace {
-
 void PisteidenPolku(int pelityyppi, char* polku, size_t koko) {
     snprintf(polku, koko, "Tiedostot\\Muu Data\\Pisteet%d.sav", pelityyppi + 1);
 }
-
-} // namespace
 
 int PELI::Alusta(int argc, char** argv) {
     // The command line and the folders come before SDL: --help, --version and a

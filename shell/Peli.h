@@ -61,3 +61,6 @@ struct PELI {
 
     PAPERPLANE& Kone() { return koneet.taulukko[k->valittuKone]; }
 };
+
+// The score file of game type 0..6, as the game reads and writes it.
+void PisteidenPolku(int pelityyppi, char* polku, size_t koko);

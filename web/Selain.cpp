@@ -9,7 +9,6 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
 #include <cstring>
 
 // The page's side (web/liima.js).
@@ -58,7 +57,7 @@ void TallennaMuuttuneet(const ASETUKSET& a, const PISTEET* pisteet) {
         if (!tallennetut.alussa &&
             memcmp(tavut, tallennetut.pisteet[i], PISTETIEDOSTON_KOKO) != 0) {
             char polku[64];
-            snprintf(polku, sizeof polku, "Tiedostot\\Muu Data\\Pisteet%d.sav", i + 1);
+            PisteidenPolku(i, polku, sizeof polku);
             pisteet[i].Tallenna(polku);
         }
         memcpy(tallennetut.pisteet[i], tavut, PISTETIEDOSTON_KOKO);
