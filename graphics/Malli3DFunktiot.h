@@ -2,6 +2,7 @@
 #pragma once
 
 #include "files/TiedostoFunktiot.h"
+#include "graphics/2DGrafiikkaFunktiot.h"
 
 #include <GL/glew.h>
 #include <SDL_types.h>
@@ -29,7 +30,7 @@ struct MALLI3D {
     // The model drawn in its place where it covers only a few pixels: the one named
     // as it with KAUKAINEN_PAATE after the name (GRAFIIKKA::MerkitseNimet links
     // them). EI_INDEKSIA for none.
-    Uint32 Kaukainen = 0xFFFFFFFFu;
+    Uint32 Kaukainen = EI_INDEKSIA;
 
     // Reads the 3DS at `polku` and takes over `nimi`. A missing file gives 0 vertices.
     void Alusta(const char* polku, char* nimi);

@@ -1,6 +1,6 @@
-#include "files/Sisalto.h"
 #include "graphics/TekstuuriFunktiot.h"
 
+#include "files/Sisalto.h"
 #include "files/TiedostoFunktiot.h"
 #include "graphics/GrafiikkaMoottori.h"
 
